@@ -1,0 +1,98 @@
+#include "conversions.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+
+namespace euler {
+
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+std::u32string Widen(std::string_view ascii) {
+    return {ascii.begin(), ascii.end()};
+}
+
+}  // namespace
+
+double ValueOfText(std::u32string_view text) {
+    std::size_t pos = text.find_first_not_of(U" \t");
+    if (pos == std::u32string_view::npos) {
+        return 0.0;
+    }
+    bool negative = false;
+    if (text[pos] == U'+' || text[pos] == U'-') {
+        negative = text[pos] == U'-';
+        ++pos;
+    }
+    std::string number;
+    bool hasPoint = false;
+    for (; pos < text.size(); ++pos) {
+        const char32_t c = text[pos];
+        if (c >= U'0' && c <= U'9') {
+            number += static_cast<char>(c);
+        } else if (c == U'.' && !hasPoint) {
+            hasPoint = true;
+            number += '.';
+        } else {
+            break;
+        }
+    }
+    const std::size_t firstSignificant = number.find_first_of("123456789");
+    if (firstSignificant == std::string::npos) {
+        return negative ? -0.0 : 0.0;
+    }
+    double magnitude = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(),
+                                              magnitude, std::chars_format::fixed);
+    if (error == std::errc::result_out_of_range) {
+        // Without an exponent, only hundreds of digits get here: before the
+        // point they overflow, after it they underflow.
+        magnitude =
+            firstSignificant < number.find('.') ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -magnitude : magnitude;
+}
+
+std::u32string TextOfNumber(double value, std::u32string_view decimalSeparator) {
+    if (value == 0.0) {
+        value = 0.0;  // -0 reads as 0
+    }
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                            std::chars_format::general, kSignificantDigits);
+    std::u32string text;
+    for (const char* c = buffer; c != end; ++c) {
+        if (*c == '.') {
+            text += decimalSeparator;
+        } else {
+            text += static_cast<char32_t>(*c);
+        }
+    }
+    return text;
+}
+
+std::int16_t NearestInt16(double value) {
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    double nearest = below + 1.0;
+    if (fraction < 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) == 0.0)) {
+        nearest = below;
+    }
+    constexpr double kLowest = std::numeric_limits<std::int16_t>::min();
+    constexpr double kHighest = std::numeric_limits<std::int16_t>::max();
+    if (!(nearest >= kLowest && nearest <= kHighest)) {
+        throw std::range_error("number out of the 16-bit range: " + std::to_string(value));
+    }
+    return static_cast<std::int16_t>(nearest);
+}
+
+std::u32string DecimalText(std::int16_t value) {
+    return Widen(std::to_string(value));
+}
+
+}  // namespace euler

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace euler {
+
+// The window's controls as the check logic sees them. The logic reads and
+// writes the window only through these operations, so it runs the same on
+// real controls and on the windowless FormModel.
+//
+// Texts are Unicode; one char32_t is one character. Line breaks are CR LF.
+// Every operation may throw; the logic lets such failures pass unchanged.
+class FormState {
+public:
+    virtual ~FormState() = default;
+
+    // Text2: the input box. It never holds more than kInputMaxLength characters.
+    virtual std::u32string inputText() const = 0;
+    virtual void setInputText(std::u32string_view text) = 0;
+
+    // Text1(0): the task text at start, the transcript of a check later.
+    // A set replaces the whole text.
+    virtual std::u32string transcript() const = 0;
+    virtual void setTranscript(std::u32string_view text) = 0;
+
+    // List1: the prime list. Indexes run from 0 to entryCount() - 1;
+    // a selection of kNoSelection highlights nothing.
+    virtual std::int16_t entryCount() const = 0;
+    virtual std::u32string entry(std::int16_t index) const = 0;
+    virtual void setSelection(std::int16_t index) = 0;
+
+    // The user's decimal separator, as the platform reports it.
+    virtual std::u32string decimalSeparator() const = 0;
+
+protected:
+    FormState() = default;
+    FormState(const FormState&) = default;
+    FormState& operator=(const FormState&) = default;
+};
+
+inline constexpr std::int16_t kNoSelection = -1;
+inline constexpr std::size_t kInputMaxLength = 2;
+
+}  // namespace euler

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building the program needs, and with
+# --tests those that its tests need too. Installs only what is missing.
+set -euo pipefail
+
+packages=(cmake g++ ninja-build qt6-base-dev libgl-dev fonts-liberation2)
+if [[ "${1:-}" == "--tests" ]]; then
+    packages+=(clang-format googletest libgtest-dev libbenchmark-dev xvfb xauth)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+as_root=()
+[[ "$(id -u)" -ne 0 ]] && as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y --no-install-recommends "${missing[@]}"

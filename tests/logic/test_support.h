@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "form_model.h"
+#include "form_state.h"
+
+namespace euler::testing {
+
+// UTF-8 of a text, for byte counts and readable failure messages.
+inline std::string Utf8(std::u32string_view text) {
+    std::string bytes;
+    for (const char32_t c : text) {
+        const auto put = [&bytes](std::uint32_t byte) { bytes += static_cast<char>(byte); };
+        if (c < 0x80) {
+            put(c);
+        } else if (c < 0x800) {
+            put(0xC0 | (c >> 6));
+            put(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            put(0xE0 | (c >> 12));
+            put(0x80 | ((c >> 6) & 0x3F));
+            put(0x80 | (c & 0x3F));
+        } else {
+            put(0xF0 | (c >> 18));
+            put(0x80 | ((c >> 12) & 0x3F));
+            put(0x80 | ((c >> 6) & 0x3F));
+            put(0x80 | (c & 0x3F));
+        }
+    }
+    return bytes;
+}
+
+// Passes every operation to a FormModel; a test overrides the one it wants
+// to change, to shorten the list or make a control fail.
+class ForwardingForm : public FormState {
+public:
+    explicit ForwardingForm(FormModel& model) : model_(model) {}
+
+    std::u32string inputText() const override { return model_.inputText(); }
+    void setInputText(std::u32string_view text) override { model_.setInputText(text); }
+    std::u32string transcript() const override { return model_.transcript(); }
+    void setTranscript(std::u32string_view text) override { model_.setTranscript(text); }
+    std::int16_t entryCount() const override { return model_.entryCount(); }
+    std::u32string entry(std::int16_t index) const override { return model_.entry(index); }
+    void setSelection(std::int16_t index) override { model_.setSelection(index); }
+    std::u32string decimalSeparator() const override { return model_.decimalSeparator(); }
+
+protected:
+    FormModel& model_;
+};
+
+}  // namespace euler::testing

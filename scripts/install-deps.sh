@@ -4,9 +4,10 @@
 set -euo pipefail
 
 packages=(cmake g++ ninja-build qt6-base-dev libgl-dev fonts-liberation2)
-if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(clang-format googletest libgtest-dev libbenchmark-dev xvfb xauth)
-fi
+case "${1:-}" in
+    --tests) packages+=(clang-format googletest libgtest-dev libbenchmark-dev libx11-dev xvfb xauth) ;;
+    --screenshot) packages+=(xvfb xauth xdotool imagemagick) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

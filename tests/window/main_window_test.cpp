@@ -1,0 +1,325 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSet>
+#include <QTest>
+#include <QTimer>
+#include <stdexcept>
+
+#include "form_contents.h"
+#include "main_window.h"
+
+namespace {
+
+const QString kTaskText = QString::fromStdU32String(euler::TaskText());
+
+QString Shown(const std::u32string& programText) {
+    return QString::fromStdU32String(programText).replace(QStringLiteral("\r\n"), "\n");
+}
+
+// Key clicks for any text; QTest::keyClicks knows only ASCII keys.
+void TypeInto(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { Show(window); }
+
+    static void Show(QWidget& shown) {
+        shown.show();
+        QApplication::setActiveWindow(&shown);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&shown));
+    }
+
+    template <typename Control>
+    Control* control(const char* name) {
+        auto* found = window.findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QLineEdit* input() { return control<QLineEdit>("Text2"); }
+    QPlainTextEdit* transcriptBox() { return control<QPlainTextEdit>("Text1(0)"); }
+    QListWidget* list() { return control<QListWidget>("List1"); }
+
+    void type(const QString& keys) {
+        QTest::mouseClick(input(), Qt::LeftButton);
+        TypeInto(input(), keys);
+    }
+    void click(const char* button) {
+        QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+    }
+    QStringList selectedEntries() {
+        QStringList texts;
+        for (const QListWidgetItem* item : list()->selectedItems()) {
+            texts << item->text();
+        }
+        return texts;
+    }
+
+    MainWindow window;
+};
+
+TEST_F(MainWindowTest, ControlsStandAtTheirPlaces) {
+    EXPECT_EQ(window.size(), QSize(462, 345));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    const struct {
+        const char* name;
+        QRect place;
+    } controls[] = {
+        {"Text1(0)", {8, 216, 449, 121}},     {"Text1(1)", {136, 312, 449, 121}},
+        {"Label1(0)", {64, 0, 305, 25}},      {"List1", {16, 64, 57, 137}},
+        {"Label1(1)", {16, 40, 57, 25}},      {"Text2", {192, 48, 81, 27}},
+        {"Label1(2)", {112, 48, 81, 25}},     {"Command1(0)", {120, 96, 161, 33}},
+        {"Command1(1)", {288, 160, 161, 33}},
+    };
+    for (const auto& c : controls) {
+        EXPECT_EQ(control<QWidget>(c.name)->geometry(), c.place) << c.name;
+    }
+}
+
+TEST_F(MainWindowTest, TitleBarHasACloseButtonOnly) {
+    EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("https://www.example.org ")));
+    EXPECT_TRUE(window.windowTitle().endsWith(QStringLiteral(" Информатика - функция на Ойлер")));
+    const Qt::WindowFlags flags = window.windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+TEST_F(MainWindowTest, OpensCentredOnTheScreen) {
+    // The frame is drawn after the window is placed, so the window itself is
+    // centred and the frame may shift it by its own width.
+    const QPoint offset =
+        window.geometry().center() - window.screen()->availableGeometry().center();
+    const QSize frame = window.frameGeometry().size() - window.size();
+    EXPECT_LE(std::abs(offset.x()), frame.width() / 2 + 1) << offset.x();
+    EXPECT_LE(std::abs(offset.y()), frame.height() + 1) << offset.y();
+}
+
+TEST_F(MainWindowTest, IconIsA32PixelDrawingWithA256ColourPalette) {
+    EXPECT_TRUE(window.windowIcon().availableSizes().contains(QSize(32, 32)));
+    const QImage icon(QStringLiteral(":/icons/euler.png"));
+    EXPECT_EQ(icon.size(), QSize(32, 32));
+    EXPECT_EQ(icon.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(icon.colorCount(), 256);
+}
+
+TEST_F(MainWindowTest, DrawsItsColours) {
+    const QImage frame = window.grab().toImage();
+    const auto colourAt = [&](const char* name, QPoint inside) {
+        return QColor(frame.pixel(control<QWidget>(name)->geometry().topLeft() + inside));
+    };
+    EXPECT_EQ(QColor(frame.pixel(4, 4)), QColor(192, 192, 255)) << "window";
+    for (const char* label : {"Label1(0)", "Label1(1)", "Label1(2)"}) {
+        EXPECT_EQ(colourAt(label, {2, 2}), QColor(255, 192, 128)) << label;
+    }
+    EXPECT_EQ(colourAt("Command1(0)", {6, 6}), QColor(128, 255, 128));
+    EXPECT_EQ(colourAt("Command1(1)", {6, 6}), QColor(255, 0, 0));
+    // The boxes keep the platform's colours; their right ends hold no text.
+    const QWidget* boxes[] = {control<QLineEdit>("Text2"), list()->viewport()};
+    for (const QWidget* box : boxes) {
+        const QPoint spot = box->mapTo(&window, QPoint(box->width() - 4, box->height() / 2));
+        EXPECT_EQ(QColor(frame.pixel(spot)), box->palette().color(QPalette::Base));
+    }
+}
+
+TEST_F(MainWindowTest, EveryControlUsesTimesNewRomanOrItsMetricTwinWithCyrillicGlyphs) {
+    QString shownTexts = kTaskText + QString::fromStdU32String(euler::Quotation()) +
+                         QStringLiteral("Изчислявам: Изчисленото число е: ?");
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        shownTexts += label->text();
+    }
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        shownTexts += button->text();
+    }
+    for (const QWidget* widget :
+         window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        SCOPED_TRACE(widget->objectName().toStdString());
+        const QFontInfo font(widget->font());
+        EXPECT_TRUE(font.family() == "Times New Roman" || font.family() == "Liberation Serif")
+            << font.family().toStdString();
+        EXPECT_EQ(font.pointSize(), 12);
+        EXPECT_EQ(font.weight(), QFont::Normal);
+        EXPECT_FALSE(font.italic() || font.underline() || font.strikeOut());
+    }
+    const QFontMetrics metrics(window.font());
+    for (const char32_t c : shownTexts.toStdU32String()) {
+        if (c != U'\r' && c != U'\n') {
+            EXPECT_TRUE(metrics.inFontUcs4(c)) << "no glyph for U+" << std::hex << unsigned(c);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, StartsWithTheTaskTextAndTheQuotationHidden) {
+    EXPECT_EQ(transcriptBox()->toPlainText(), Shown(euler::TaskText()));
+    EXPECT_EQ(input()->text(), QString());
+    EXPECT_TRUE(selectedEntries().isEmpty());
+    EXPECT_EQ(list()->count(), 168);
+    const auto* quotation = control<QPlainTextEdit>("Text1(1)");
+    EXPECT_FALSE(quotation->isVisible());
+    EXPECT_EQ(quotation->toPlainText(), Shown(euler::Quotation()));
+}
+
+TEST_F(MainWindowTest, ScrollBarReachesAllElevenLinesOfTheTaskText) {
+    QPlainTextEdit* box = transcriptBox();
+    QScrollBar* bar = box->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0) << "the task text should not fit the box";
+    const auto visibleLines = [box] {
+        QSet<int> lines;
+        for (int y = 0; y < box->viewport()->height(); ++y) {
+            lines.insert(box->cursorForPosition({2, y}).blockNumber());
+        }
+        return lines;
+    };
+    EXPECT_TRUE(visibleLines().contains(0));
+    EXPECT_FALSE(visibleLines().contains(10));
+    bar->setValue(bar->maximum());
+    EXPECT_TRUE(visibleLines().contains(10));
+}
+
+TEST_F(MainWindowTest, FocusStartsOnTheTranscriptAndTabVisitsTheControlsInOrder) {
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Text1(0)");
+    const QStringList order = {"List1", "Text2", "Command1(0)", "Command1(1)", "Text1(0)"};
+    for (const QString& next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
+    }
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        EXPECT_EQ(label->focusPolicy(), Qt::NoFocus) << label->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, InputBoxCentresItsTextAndRefusesAThirdCharacter) {
+    EXPECT_EQ(input()->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    const struct {
+        QString typed;
+        QString kept;
+    } cases[] = {{"123", "12"}, {"абв", "аб"}, {"5", "5"}};
+    for (const auto& c : cases) {
+        input()->clear();
+        type(c.typed);
+        EXPECT_EQ(input()->text(), c.kept) << c.typed.toStdString();
+    }
+    input()->clear();
+    QApplication::clipboard()->setText(QStringLiteral("98765"));
+    QTest::keyClick(input(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(input()->text(), "98");
+}
+
+TEST_F(MainWindowTest, TranscriptReadsBackExactlyWhatWasWritten) {
+    const std::u32string texts[] = {euler::TaskText(), U"", U"Изчислявам: 5*6+41\r\n",
+                                    U"Изчислявам: 5*6+41\r\nИзчисленото число е: 71\r\n"};
+    for (const std::u32string& text : texts) {
+        window.setTranscript(text);
+        EXPECT_EQ(window.transcript(), text);
+    }
+}
+
+TEST_F(MainWindowTest, CheckOfFiveHighlightsSeventyOneAndScrollsItIntoView) {
+    type("5");
+    click("Command1(0)");
+    EXPECT_EQ(transcriptBox()->toPlainText(), "Изчислявам: 5*6+41\nИзчисленото число е: 71\n");
+    EXPECT_EQ(selectedEntries(), QStringList{"71"});
+    EXPECT_EQ(list()->currentRow(), 19);
+    const QRect shown = list()->visualItemRect(list()->item(19));
+    EXPECT_TRUE(list()->viewport()->rect().contains(shown));
+}
+
+TEST_F(MainWindowTest, NOutsideTheIntervalIsAnsweredWithAQuestionMark) {
+    type("31");
+    click("Command1(0)");
+    EXPECT_EQ(input()->text(), "?");
+    EXPECT_EQ(transcriptBox()->toPlainText(), Shown(euler::TaskText()));
+    EXPECT_TRUE(selectedEntries().isEmpty());
+}
+
+TEST_F(MainWindowTest, ClearEmptiesInputHighlightAndTranscript) {
+    type("30");
+    click("Command1(0)");
+    ASSERT_EQ(selectedEntries(), QStringList{"971"});
+    click("Command1(1)");
+    EXPECT_EQ(input()->text(), QString());
+    EXPECT_TRUE(selectedEntries().isEmpty());
+    EXPECT_EQ(transcriptBox()->toPlainText(), QString());
+}
+
+TEST_F(MainWindowTest, EnterAndEscapePressNoButton) {
+    type("5");
+    QTest::keyClick(input(), Qt::Key_Return);
+    QTest::keyClick(input(), Qt::Key_Escape);
+    EXPECT_EQ(transcriptBox()->toPlainText(), Shown(euler::TaskText()));
+    EXPECT_EQ(input()->text(), "5");
+}
+
+TEST_F(MainWindowTest, TheUsersOwnSelectionGivesWayToTheNextCheck) {
+    QListWidgetItem* item = list()->item(2);
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                      list()->visualItemRect(item).center());
+    ASSERT_EQ(selectedEntries(), QStringList{"5"});
+    type("0");
+    click("Command1(0)");
+    EXPECT_EQ(selectedEntries(), QStringList{"41"});
+}
+
+TEST_F(MainWindowTest, FractionsAreWrittenWithTheLocalesDecimalSeparator) {
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+    MainWindow bulgarian;
+    QLocale::setDefault(saved);
+    Show(bulgarian);
+    auto* box = bulgarian.findChild<QLineEdit*>("Text2");
+    QTest::mouseClick(box, Qt::LeftButton);
+    TypeInto(box, ".5");
+    QTest::mouseClick(bulgarian.findChild<QPushButton*>("Command1(0)"), Qt::LeftButton);
+    EXPECT_EQ(bulgarian.findChild<QPlainTextEdit*>("Text1(0)")->toPlainText(),
+              "Изчислявам: 0,5*1,5+41\nИзчисленото число е: 42\n");
+}
+
+// A window whose list fails when the check selects the value.
+class BrokenListWindow : public MainWindow {
+public:
+    void setSelection(std::int16_t) override { throw std::runtime_error("the list is gone"); }
+};
+
+TEST(MainWindowFailure, IsReportedToTheUserAndTheProgramGoesOn) {
+    BrokenListWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QLineEdit*>("Text2")->setText("5");
+
+    QString reported;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            reported = box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    closer.start(10);
+    QTest::mouseClick(window.findChild<QPushButton*>("Command1(0)"), Qt::LeftButton);
+    closer.stop();
+
+    EXPECT_TRUE(reported.contains("the list is gone")) << reported.toStdString();
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>("Text1(0)")->toPlainText(),
+              "Изчислявам: 5*6+41\nИзчисленото число е: 71\n");
+    EXPECT_TRUE(window.isVisible());
+}
+
+}  // namespace

@@ -1,6 +1,5 @@
 #include "form_model.h"
 
-#include <stdexcept>
 #include <utility>
 
 #include "form_contents.h"
@@ -22,16 +21,12 @@ std::int16_t FormModel::entryCount() const {
 }
 
 std::u32string FormModel::entry(std::int16_t index) const {
-    if (index < 0 || index >= entryCount()) {
-        throw std::out_of_range("no list entry at index " + std::to_string(index));
-    }
+    RequireEntryIndex(index, entryCount());
     return entries_[static_cast<std::size_t>(index)];
 }
 
 void FormModel::setSelection(std::int16_t index) {
-    if (index < kNoSelection || index >= entryCount()) {
-        throw std::out_of_range("cannot select list index " + std::to_string(index));
-    }
+    RequireSelectionIndex(index, entryCount());
     selection_ = index;
 }
 

@@ -43,4 +43,9 @@ protected:
 inline constexpr std::int16_t kNoSelection = -1;
 inline constexpr std::size_t kInputMaxLength = 2;
 
+// For implementations of FormState: throw std::out_of_range unless `index`
+// names one of `count` list entries, or, for a selection, kNoSelection.
+void RequireEntryIndex(std::int16_t index, std::int16_t count);
+void RequireSelectionIndex(std::int16_t index, std::int16_t count);
+
 }  // namespace euler

@@ -14,8 +14,6 @@
 #include <QScreen>
 #include <QString>
 #include <exception>
-#include <stdexcept>
-#include <string>
 
 #include "commands.h"
 #include "form_contents.h"
@@ -201,16 +199,12 @@ std::int16_t MainWindow::entryCount() const {
 }
 
 std::u32string MainWindow::entry(std::int16_t index) const {
-    if (index < 0 || index >= entryCount()) {
-        throw std::out_of_range("no list entry at index " + std::to_string(index));
-    }
+    euler::RequireEntryIndex(index, entryCount());
     return list1_->item(index)->text().toStdU32String();
 }
 
 void MainWindow::setSelection(std::int16_t index) {
-    if (index < euler::kNoSelection || index >= entryCount()) {
-        throw std::out_of_range("cannot select list index " + std::to_string(index));
-    }
+    euler::RequireSelectionIndex(index, entryCount());
     list1_->setCurrentRow(index);
     if (index == euler::kNoSelection) {
         list1_->clearSelection();

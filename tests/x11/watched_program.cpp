@@ -1,0 +1,132 @@
+#include "watched_program.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <thread>
+
+namespace {
+
+constexpr auto kPatience = std::chrono::seconds(30);
+
+}  // namespace
+
+WatchedProgram::WatchedProgram(const std::string& path) : display_(XOpenDisplay(nullptr)) {
+    if (display_ == nullptr) {
+        return;
+    }
+    XSelectInput(display_, DefaultRootWindow(display_), SubstructureNotifyMask);
+    XSync(display_, False);
+    startedAt_ = Clock::now();
+    pid_ = fork();
+    if (pid_ == 0) {
+        execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+}
+
+WatchedProgram::~WatchedProgram() {
+    if (pid_ > 0) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+    if (display_ != nullptr) {
+        XCloseDisplay(display_);
+    }
+}
+
+WatchedProgram::WindowId WatchedProgram::waitForWindow() {
+    const auto deadline = Clock::now() + kPatience;
+    while (pid_ > 0 && Clock::now() < deadline && kill(pid_, 0) == 0) {
+        while (XPending(display_) > 0) {
+            XEvent event;
+            XNextEvent(display_, &event);
+            if (event.type == MapNotify) {
+                mappedAt_ = Clock::now();
+                return event.xmap.window;
+            }
+        }
+        pollfd connection{ConnectionNumber(display_), POLLIN, 0};
+        poll(&connection, 1, 100);
+    }
+    return None;
+}
+
+std::string WatchedProgram::title(WindowId window) const {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display_, window, XInternAtom(display_, "_NET_WM_NAME", False), 0, 1024,
+                       False, XInternAtom(display_, "UTF8_STRING", False), &type, &format, &count,
+                       &remaining, &data);
+    std::string text = data ? std::string(reinterpret_cast<char*>(data), count) : std::string();
+    if (data) {
+        XFree(data);
+    }
+    return text;
+}
+
+int WatchedProgram::width(WindowId window) const {
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display_, window, &attributes);
+    return attributes.width;
+}
+
+int WatchedProgram::height(WindowId window) const {
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display_, window, &attributes);
+    return attributes.height;
+}
+
+bool WatchedProgram::hasFixedSize(WindowId window) const {
+    XSizeHints hints{};
+    long supplied = 0;
+    XGetWMNormalHints(display_, window, &hints, &supplied);
+    return (hints.flags & PMinSize) && (hints.flags & PMaxSize) &&
+           hints.min_width == hints.max_width && hints.min_height == hints.max_height;
+}
+
+long WatchedProgram::peakResidentKib() const {
+    std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+    for (std::string field; status >> field;) {
+        if (field == "VmHWM:") {
+            long kib = 0;
+            status >> kib;
+            return kib;
+        }
+    }
+    return -1;
+}
+
+void WatchedProgram::askToClose(WindowId window) {
+    XEvent message{};
+    message.xclient.type = ClientMessage;
+    message.xclient.window = window;
+    message.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+    message.xclient.format = 32;
+    message.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+    message.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display_, window, False, NoEventMask, &message);
+    XFlush(display_);
+}
+
+int WatchedProgram::waitForExit() {
+    const auto deadline = Clock::now() + kPatience;
+    while (Clock::now() < deadline) {
+        int status = 0;
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return -1;
+}

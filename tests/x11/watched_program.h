@@ -1,0 +1,49 @@
+#pragma once
+
+#include <sys/types.h>
+#include <chrono>
+#include <string>
+
+struct _XDisplay;
+
+// A program started on the X display named by DISPLAY and watched from the
+// outside, as the window system sees it: no hook in the program is needed.
+class WatchedProgram {
+public:
+    using Clock = std::chrono::steady_clock;
+    using WindowId = unsigned long;
+
+    // Connects to the display, then starts `path`. Check connected().
+    explicit WatchedProgram(const std::string& path);
+    ~WatchedProgram();
+    WatchedProgram(const WatchedProgram&) = delete;
+    WatchedProgram& operator=(const WatchedProgram&) = delete;
+
+    bool connected() const { return display_ != nullptr; }
+
+    // The program's first top-level window once it is mapped; 0 when the
+    // program ends first or nothing appears in time.
+    WindowId waitForWindow();
+    // From just before the program started to the map of its window.
+    Clock::duration timeToWindow() const { return mappedAt_ - startedAt_; }
+
+    std::string title(WindowId window) const;
+    int width(WindowId window) const;
+    int height(WindowId window) const;
+    // Whether the window asks for a fixed size: equal minimum and maximum.
+    bool hasFixedSize(WindowId window) const;
+
+    // The program's peak resident memory so far (VmHWM), in KiB.
+    long peakResidentKib() const;
+
+    // Sends WM_DELETE_WINDOW, as the window manager does for the close button.
+    void askToClose(WindowId window);
+    // The program's exit status; -1 when it did not end in time and was killed.
+    int waitForExit();
+
+private:
+    _XDisplay* display_ = nullptr;
+    pid_t pid_ = -1;
+    Clock::time_point startedAt_;
+    Clock::time_point mappedAt_;
+};

@@ -159,6 +159,30 @@ void MainWindow::createControls() {
             &MainWindow::checkClicked);
     connect(command1_[euler::kClearCommand], &QPushButton::clicked, this,
             &MainWindow::clearClicked);
+    describeControls();
+}
+
+// What a screen reader says of each control. The labels name the list and
+// the input box for it too.
+void MainWindow::describeControls() {
+    const auto describe = [](QWidget* control, const QString& name, const QString& description) {
+        control->setAccessibleName(name);
+        control->setAccessibleDescription(description);
+    };
+    describe(text1_[0], QStringLiteral("Условие и изчисление"),
+             QStringLiteral("Условието на задачата, а след проверка изчислението и полученото "
+                            "число"));
+    describe(list1_, QStringLiteral("Прости числа под 1000"),
+             QStringLiteral("Всички 168 прости числа под 1000; след проверка полученото число е "
+                            "маркирано"));
+    describe(text2_, QStringLiteral("N от 0 до 30"),
+             QStringLiteral("Въведете естествено число N от 0 до 30 и натиснете „Въведи“"));
+    describe(command1_[euler::kCheckCommand], QStringLiteral("Въведи"),
+             QStringLiteral("Изчислява N*(N+1)+41 и маркира полученото число в списъка"));
+    describe(command1_[euler::kClearCommand], QStringLiteral("Чисти"),
+             QStringLiteral("Изчиства въведеното число, маркировката и изчислението"));
+    label1_[1]->setBuddy(list1_);
+    label1_[2]->setBuddy(text2_);
 }
 
 void MainWindow::checkClicked() {

@@ -36,6 +36,7 @@ private slots:
 
 private:
     void createControls();
+    void describeControls();
     template <typename Event>
     void handle(Event event);
 

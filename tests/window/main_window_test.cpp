@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <stdexcept>
 
+#include "expected_layout.h"
 #include "form_contents.h"
 #include "main_window.h"
 
@@ -76,20 +77,11 @@ protected:
 };
 
 TEST_F(MainWindowTest, ControlsStandAtTheirPlaces) {
-    EXPECT_EQ(window.size(), QSize(462, 345));
+    EXPECT_EQ(window.size(), kClientArea);
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
-    const struct {
-        const char* name;
-        QRect place;
-    } controls[] = {
-        {"Text1(0)", {8, 216, 449, 121}},     {"Text1(1)", {136, 312, 449, 121}},
-        {"Label1(0)", {64, 0, 305, 25}},      {"List1", {16, 64, 57, 137}},
-        {"Label1(1)", {16, 40, 57, 25}},      {"Text2", {192, 48, 81, 27}},
-        {"Label1(2)", {112, 48, 81, 25}},     {"Command1(0)", {120, 96, 161, 33}},
-        {"Command1(1)", {288, 160, 161, 33}},
-    };
-    for (const auto& c : controls) {
-        EXPECT_EQ(control<QWidget>(c.name)->geometry(), c.place) << c.name;
+    for (const ExpectedPlace& expected : kExpectedPlaces) {
+        EXPECT_EQ(control<QWidget>(expected.control)->geometry(), expected.place)
+            << expected.control;
     }
 }
 

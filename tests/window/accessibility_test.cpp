@@ -1,0 +1,121 @@
+// The window as a screen reader and a keyboard-only user meet it.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "main_window.h"
+
+namespace {
+
+class AccessibilityTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    QAccessibleInterface* accessible(const char* name) {
+        auto* control = window.findChild<QWidget*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return QAccessible::queryAccessibleInterface(control);
+    }
+
+    // The controls that a screen reader can reach: visible children of the window.
+    QStringList reachableNames() {
+        QStringList names;
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&window);
+        for (int i = 0; i < root->childCount(); ++i) {
+            QAccessibleInterface* child = root->child(i);
+            if (!child->state().invisible) {
+                names << child->text(QAccessible::Name);
+            }
+        }
+        return names;
+    }
+
+    void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+
+    MainWindow window;
+};
+
+TEST_F(AccessibilityTest, ControlsHaveBulgarianNamesRolesAndDescriptions) {
+    const struct {
+        const char* control;
+        QAccessible::Role role;
+        QString name;
+    } controls[] = {
+        {"Text2", QAccessible::EditableText, "N от 0 до 30"},
+        {"List1", QAccessible::List, "Прости числа под 1000"},
+        {"Text1(0)", QAccessible::EditableText, "Условие и изчисление"},
+        {"Command1(0)", QAccessible::Button, "Въведи"},
+        {"Command1(1)", QAccessible::Button, "Чисти"},
+    };
+    for (const auto& c : controls) {
+        SCOPED_TRACE(c.control);
+        QAccessibleInterface* control = accessible(c.control);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->role(), c.role);
+        EXPECT_EQ(control->text(QAccessible::Name), c.name);
+        EXPECT_FALSE(control->text(QAccessible::Description).isEmpty());
+        EXPECT_TRUE(reachableNames().contains(c.name));
+    }
+}
+
+TEST_F(AccessibilityTest, LabelsNameTheControlsTheyStandBy) {
+    const auto labelled = [this](const char* label) {
+        const auto relations = accessible(label)->relations(QAccessible::Labelled);
+        return relations.isEmpty() ? QString() : relations.front().first->text(QAccessible::Name);
+    };
+    EXPECT_EQ(labelled("Label1(1)"), "Прости числа под 1000");
+    EXPECT_EQ(labelled("Label1(2)"), "N от 0 до 30");
+}
+
+TEST_F(AccessibilityTest, HiddenQuotationIsNotReachable) {
+    QAccessibleInterface* quotation = accessible("Text1(1)");
+    ASSERT_NE(quotation, nullptr);
+    EXPECT_TRUE(quotation->state().invisible);
+    for (const QString& name : reachableNames()) {
+        EXPECT_FALSE(name.contains(QStringLiteral("Неприятното"))) << name.toStdString();
+    }
+}
+
+TEST_F(AccessibilityTest, KeyboardAloneChecksAndClearsAndTheResultIsReadable) {
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Text1(0)");
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), "Text2");
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), "Command1(0)");
+    press(Qt::Key_Space);
+
+    QAccessibleTextInterface* transcript = accessible("Text1(0)")->textInterface();
+    ASSERT_NE(transcript, nullptr);
+    EXPECT_TRUE(
+        transcript->text(0, transcript->characterCount()).contains("Изчисленото число е: 71"));
+
+    QAccessibleInterface* list = accessible("List1");
+    QStringList selected;
+    for (int i = 0; i < list->childCount(); ++i) {
+        QAccessibleInterface* entry = list->child(i);
+        if (entry->state().selected) {
+            selected << entry->text(QAccessible::Name);
+        }
+    }
+    EXPECT_EQ(selected, QStringList{"71"});
+
+    press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), "Command1(1)");
+    press(Qt::Key_Space);
+    EXPECT_EQ(window.findChild<QLineEdit*>("Text2")->text(), QString());
+    EXPECT_TRUE(window.findChild<QListWidget*>("List1")->selectedItems().isEmpty());
+    EXPECT_EQ(transcript->characterCount(), 0);
+}
+
+}  // namespace

@@ -5,8 +5,10 @@ set -euo pipefail
 
 packages=(cmake g++ ninja-build qt6-base-dev libgl-dev fonts-liberation2)
 case "${1:-}" in
-    --tests) packages+=(clang clang-format libclang-rt-dev gcovr googletest libgtest-dev libbenchmark-dev libx11-dev xvfb xauth) ;;
+    --tests) packages+=(clang clang-format libclang-rt-dev gcovr googletest libgtest-dev
+                        libbenchmark-dev libx11-dev xvfb xauth desktop-file-utils appstream) ;;
     --screenshot) packages+=(xvfb xauth xdotool imagemagick) ;;
+    --package) packages+=(dpkg-dev lintian) ;;
 esac
 
 missing=()

@@ -1,24 +1,32 @@
 #!/usr/bin/env bash
-# Makes docs/screenshot.png from the real program: it runs on a private X
-# server, gets «5» typed into its input box and "Въведи" clicked, and the
+# Makes a picture of the real program after a check of 5: it runs on a private
+# X server, gets «5» typed into its input box and "Въведи" clicked, and the
 # window is captured as it then looks.
+#
+#     scripts/screenshot.sh        # docs/screenshot.png
+#     scripts/screenshot.sh 2      # docs/screenshot-2x.png, at a scale of 2
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+scale="${1:-1}"
+output=docs/screenshot.png
+[[ "$scale" != 1 ]] && output="docs/screenshot-${scale}x.png"
 
 scripts/install-deps.sh --screenshot
 cmake --preset default
 cmake --build --preset default
 
-export PROGRAM=build/app/euler-primes OUTPUT=docs/screenshot.png
-xvfb-run --auto-servernum --server-args="-screen 0 800x600x24" bash -c '
+export PROGRAM=build/app/euler-primes OUTPUT="$output" QT_SCALE_FACTOR="$scale"
+xvfb-run --auto-servernum --server-args="-screen 0 1600x1200x24" bash -c '
     set -euo pipefail
+    at() { echo "$(( $1 * QT_SCALE_FACTOR )) $(( $2 * QT_SCALE_FACTOR ))"; }
     "$PROGRAM" & program=$!
     window=$(xdotool search --sync --onlyvisible --name "Информатика")
-    xdotool mousemove --window "$window" 232 61 click 1    # the input box
+    xdotool mousemove --window "$window" $(at 232 61) click 1    # the input box
     xdotool type 5
-    xdotool mousemove --window "$window" 200 112 click 1   # "Въведи"
+    xdotool mousemove --window "$window" $(at 200 112) click 1   # "Въведи"
     sleep 1
     import -window "$window" "$OUTPUT"
     kill "$program"
 '
-echo "Wrote $OUTPUT"
+echo "Wrote $output"

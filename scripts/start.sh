@@ -4,6 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake --preset default
-cmake --build --preset default
-exec build/app/euler-primes
+cmake --preset program
+cmake --build --preset program
+exec build-program/app/euler-primes

@@ -25,6 +25,13 @@ namespace {
 constexpr int kDefaultEvents = 2000;
 constexpr unsigned kDefaultSeed = 20261208;
 constexpr long kMaxGrowthKib = 1024;
+#if defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer holds freed memory in quarantine, so the resident size
+// grows anyway; there, LeakSanitizer looks for leaks instead.
+constexpr bool kMeasuresGrowth = false;
+#else
+constexpr bool kMeasuresGrowth = true;
+#endif
 
 int EnvironmentNumber(const char* name, int fallback) {
     bool ok = false;
@@ -202,7 +209,9 @@ TEST(GuiSoak, RandomActionsKeepTheWindowConsistentAndItsMemoryFlat) {
     const long growth = ResidentKib() - warmResident;
     std::printf("%d actions, seed %u: resident memory grew by %ld KiB after the warm-up\n", events,
                 seed, growth);
-    EXPECT_LT(growth, kMaxGrowthKib);
+    if (kMeasuresGrowth) {
+        EXPECT_LT(growth, kMaxGrowthKib);
+    }
 }
 
 }  // namespace

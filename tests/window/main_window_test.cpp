@@ -256,6 +256,13 @@ TEST_F(MainWindowTest, EnterAndEscapePressNoButton) {
     type("5");
     QTest::keyClick(input(), Qt::Key_Return);
     QTest::keyClick(input(), Qt::Key_Escape);
+    for (const char* name : {"Command1(0)", "Command1(1)"}) {
+        auto* button = control<QPushButton>(name);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+        QTest::keyClick(button, Qt::Key_Enter);
+        QTest::keyClick(button, Qt::Key_Escape);
+    }
     EXPECT_EQ(transcriptBox()->toPlainText(), Shown(euler::TaskText()));
     EXPECT_EQ(input()->text(), "5");
 }

@@ -13,12 +13,12 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
-#include <fstream>
 #include <random>
 #include <string>
 
 #include "form_contents.h"
 #include "main_window.h"
+#include "proc_status.h"
 
 namespace {
 
@@ -37,18 +37,6 @@ int EnvironmentNumber(const char* name, int fallback) {
     bool ok = false;
     const int value = qEnvironmentVariableIntValue(name, &ok);
     return ok ? value : fallback;
-}
-
-long ResidentKib() {
-    std::ifstream status("/proc/self/status");
-    for (std::string field; status >> field;) {
-        if (field == "VmRSS:") {
-            long kib = 0;
-            status >> kib;
-            return kib;
-        }
-    }
-    return -1;
 }
 
 const QString kTyped = QStringLiteral("0123456789+-., abcxyzEeабвгдюяАБЯ");
@@ -200,13 +188,13 @@ TEST(GuiSoak, RandomActionsKeepTheWindowConsistentAndItsMemoryFlat) {
     for (int i = 1; i <= events; ++i) {
         soak.step(i);
         if (i == warmUp) {
-            warmResident = ResidentKib();
+            warmResident = ProcStatusKib("self", "VmRSS");
         }
         if (::testing::Test::HasFailure()) {
             FAIL() << "seed " << seed << ", stopped at action " << i;
         }
     }
-    const long growth = ResidentKib() - warmResident;
+    const long growth = ProcStatusKib("self", "VmRSS") - warmResident;
     std::printf("%d actions, seed %u: resident memory grew by %ld KiB after the warm-up\n", events,
                 seed, growth);
     if (kMeasuresGrowth) {

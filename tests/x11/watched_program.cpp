@@ -8,8 +8,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <thread>
+
+#include "proc_status.h"
 
 namespace {
 
@@ -95,15 +96,7 @@ bool WatchedProgram::hasFixedSize(WindowId window) const {
 }
 
 long WatchedProgram::peakResidentKib() const {
-    std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
-    for (std::string field; status >> field;) {
-        if (field == "VmHWM:") {
-            long kib = 0;
-            status >> kib;
-            return kib;
-        }
-    }
-    return -1;
+    return ProcStatusKib(std::to_string(pid_), "VmHWM");
 }
 
 void WatchedProgram::askToClose(WindowId window) {

@@ -19,6 +19,12 @@ std::u32string Transcript(std::u32string_view calculation, std::u32string_view v
            std::u32string(value) + U"\r\n";
 }
 
+// Types `input` into the form's input box and runs the check.
+void Check(FormModel& form, std::u32string_view input) {
+    form.setInputText(input);
+    CheckNumber(form);
+}
+
 struct AcceptedCase {
     std::u32string input;
     std::u32string separator;
@@ -44,8 +50,7 @@ TEST(CheckNumber, WritesTheCalculationAndSelectsTheValue) {
     for (const AcceptedCase& c : cases) {
         SCOPED_TRACE("input \"" + Utf8(c.input) + "\", separator " + Utf8(c.separator));
         FormModel form(c.separator);
-        form.setInputText(c.input);
-        CheckNumber(form);
+        Check(form, c.input);
         EXPECT_EQ(form.transcript(), c.transcript);
         EXPECT_EQ(form.selection(), c.selection);
         EXPECT_EQ(form.inputText(), c.input);
@@ -56,8 +61,7 @@ TEST(CheckNumber, AnswersNOutsideTheIntervalWithAQuestionMarkAndNothingElse) {
     for (const std::u32string input : {U"31", U"-1", U"99", U"-9"}) {
         SCOPED_TRACE(Utf8(input));
         FormModel form;
-        form.setInputText(input);
-        CheckNumber(form);
+        Check(form, input);
         EXPECT_EQ(form.inputText(), U"?");
         EXPECT_EQ(form.transcript(), TaskText());
         EXPECT_EQ(form.selection(), kNoSelection);
@@ -66,11 +70,9 @@ TEST(CheckNumber, AnswersNOutsideTheIntervalWithAQuestionMarkAndNothingElse) {
 
 TEST(CheckNumber, RejectionKeepsTheEarlierTranscriptAndSelection) {
     FormModel form;
-    form.setInputText(U"5");
-    CheckNumber(form);
+    Check(form, U"5");
     for (const std::u32string input : {U"31", U"-1"}) {
-        form.setInputText(input);
-        CheckNumber(form);
+        Check(form, input);
         EXPECT_EQ(form.inputText(), U"?");
         EXPECT_EQ(form.transcript(), Transcript(U"5*6+41", U"71"));
         EXPECT_EQ(form.selection(), 19);
@@ -79,21 +81,17 @@ TEST(CheckNumber, RejectionKeepsTheEarlierTranscriptAndSelection) {
 
 TEST(CheckNumber, ReplacesTheTranscriptOfAnEarlierCheck) {
     FormModel form;
-    form.setInputText(U"5");
-    CheckNumber(form);
-    form.setInputText(U"1");
-    CheckNumber(form);
+    Check(form, U"5");
+    Check(form, U"1");
     EXPECT_EQ(form.transcript(), Transcript(U"1*2+41", U"43"));
     EXPECT_EQ(form.selection(), 13);
 }
 
 TEST(CheckNumber, ValueMissingFromTheListClearsAnEarlierSelection) {
     FormModel form;
-    form.setInputText(U"5");
-    CheckNumber(form);
+    Check(form, U"5");
     ASSERT_EQ(form.selection(), 19);
-    form.setInputText(U".5");
-    CheckNumber(form);
+    Check(form, U".5");
     EXPECT_EQ(form.transcript(), Transcript(U"0.5*1.5+41", U"42"));
     EXPECT_EQ(form.selection(), kNoSelection);
 }

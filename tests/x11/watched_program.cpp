@@ -42,9 +42,16 @@ WatchedProgram::~WatchedProgram() {
     }
 }
 
+bool WatchedProgram::running() const {
+    // Looks without reaping, so that waitForExit still gets the status.
+    siginfo_t info{};
+    return waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+           info.si_pid == 0;
+}
+
 WatchedProgram::WindowId WatchedProgram::waitForWindow() {
     const auto deadline = Clock::now() + kPatience;
-    while (pid_ > 0 && Clock::now() < deadline && kill(pid_, 0) == 0) {
+    while (pid_ > 0 && Clock::now() < deadline && running()) {
         while (XPending(display_) > 0) {
             XEvent event;
             XNextEvent(display_, &event);

@@ -42,6 +42,8 @@ public:
     int waitForExit();
 
 private:
+    bool running() const;
+
     _XDisplay* display_ = nullptr;
     pid_t pid_ = -1;
     Clock::time_point startedAt_;

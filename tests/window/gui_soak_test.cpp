@@ -19,6 +19,7 @@
 #include "form_contents.h"
 #include "main_window.h"
 #include "proc_status.h"
+#include "user_input.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ public:
 
     bool exposed() { return QTest::qWaitForWindowExposed(&window_); }
 
-    // One random action, then the invariants; the description names the action.
+    // One random action, then the invariants.
     void step(int number) {
         const QString before = selected();
         commandRan_ = false;
@@ -98,13 +99,7 @@ private:
         QWidget* target = focused();
         const bool listHasFocus = target == list_ || target == list_->viewport();
         if (kind < 40) {
-            const QChar c = kTyped.at(pick(static_cast<int>(kTyped.size())));
-            if (c.unicode() < 128) {
-                QTest::keyClick(target, c.toLatin1());
-            } else {
-                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c),
-                                    Qt::NoModifier);
-            }
+            TypeCharacter(target, kTyped.at(pick(static_cast<int>(kTyped.size()))));
             return listHasFocus;
         }
         if (kind < 55) {
@@ -141,8 +136,7 @@ private:
         EXPECT_LE(input_->text().size(), 2) << input_->text().toStdString();
         EXPECT_LE(list_->selectedItems().size(), 1);
 
-        static const QString taskText =
-            QString::fromStdU32String(euler::TaskText()).replace(QStringLiteral("\r\n"), "\n");
+        static const QString taskText = Shown(euler::TaskText());
         static const QRegularExpression twoLines(QStringLiteral(
             "^Изчислявам: [0-9.]+\\*[0-9.]+\\+41\\nИзчисленото число е: (\\d+)\\n$"));
         const QString text = transcript_->toPlainText();

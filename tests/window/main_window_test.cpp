@@ -22,21 +22,9 @@
 #include "expected_layout.h"
 #include "form_contents.h"
 #include "main_window.h"
+#include "user_input.h"
 
 namespace {
-
-const QString kTaskText = QString::fromStdU32String(euler::TaskText());
-
-QString Shown(const std::u32string& programText) {
-    return QString::fromStdU32String(programText).replace(QStringLiteral("\r\n"), "\n");
-}
-
-// Key clicks for any text; QTest::keyClicks knows only ASCII keys.
-void TypeInto(QWidget* widget, const QString& text) {
-    for (const QChar c : text) {
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -132,7 +120,8 @@ TEST_F(MainWindowTest, DrawsItsColours) {
 }
 
 TEST_F(MainWindowTest, EveryControlUsesTimesNewRomanOrItsMetricTwinWithCyrillicGlyphs) {
-    QString shownTexts = kTaskText + QString::fromStdU32String(euler::Quotation()) +
+    QString shownTexts = QString::fromStdU32String(euler::TaskText()) +
+                         QString::fromStdU32String(euler::Quotation()) +
                          QStringLiteral("Изчислявам: Изчисленото число е: ?");
     for (const QLabel* label : window.findChildren<QLabel*>()) {
         shownTexts += label->text();

@@ -1,9 +1,16 @@
 #include <QApplication>
+#include <algorithm>
 
+#include "application_setup.h"
 #include "main_window.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    PreferX11WhereWaylandOffersIt();
+    // The program takes no command line: Qt gets the program's name alone, so
+    // that options such as -stylesheet FILE or -reverse are not read.
+    int qtArgc = std::min(argc, 1);
+    QApplication app(qtArgc, argv);
+    SetUpApplication(app);
     MainWindow window;
     window.show();
     return app.exec();

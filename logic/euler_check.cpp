@@ -27,6 +27,7 @@ void CheckNumber(FormState& form) {
     const double x = ValueOfText(form.inputText());
     if (x < kLowestN || x > kHighestN) {
         form.setInputText(kRejected);
+        form.announce(form.inputText());
         return;
     }
     const double next = x + kStep;
@@ -39,8 +40,8 @@ void CheckNumber(FormState& form) {
     form.setTranscript(form.transcript() + TextOfNumber(x, separator) + U"*" +
                        TextOfNumber(next, separator) + U"+" +
                        TextOfNumber(kEulerConstant, separator) + std::u32string(kLineBreak));
-    form.setTranscript(form.transcript() + std::u32string(kResult) + DecimalText(n) +
-                       std::u32string(kLineBreak));
+    const std::u32string result = std::u32string(kResult) + DecimalText(n);
+    form.setTranscript(form.transcript() + result + std::u32string(kLineBreak));
 
     // A fractional N can give a value that is no prime of the list; then
     // nothing stays highlighted beside a transcript that names another value.
@@ -51,6 +52,7 @@ void CheckNumber(FormState& form) {
         }
     }
     form.setSelection(match);
+    form.announce(result);
 }
 
 }  // namespace euler

@@ -28,9 +28,12 @@ public:
     void setSelection(std::int16_t index) override;
 
     std::u32string decimalSeparator() const override { return decimalSeparator_; }
+    void announce(std::u32string_view text) override { announcement_ = text; }
 
     std::int16_t selection() const { return selection_; }
     const std::u32string& quotation() const { return quotation_; }
+    // The last text announced; empty before the first.
+    const std::u32string& announcement() const { return announcement_; }
 
 private:
     std::u32string input_;
@@ -39,6 +42,7 @@ private:
     std::vector<std::u32string> entries_;
     std::int16_t selection_ = kNoSelection;
     std::u32string decimalSeparator_;
+    std::u32string announcement_;
 };
 
 }  // namespace euler

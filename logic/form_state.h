@@ -34,6 +34,11 @@ public:
     // The user's decimal separator, as the platform reports it.
     virtual std::u32string decimalSeparator() const = 0;
 
+    // Tells a screen reader user what a command just showed away from the
+    // focus: `text` is what the window now shows there. A sighted user
+    // already sees it, so the window shows nothing new.
+    virtual void announce(std::u32string_view text) = 0;
+
 protected:
     FormState() = default;
     FormState(const FormState&) = default;

@@ -3,10 +3,10 @@
 # --tests those that its tests need too. Installs only what is missing.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build qt6-base-dev libgl-dev fonts-liberation2)
+packages=(cmake g++ ninja-build qt6-base-dev libgl-dev fonts-liberation2 qt6-translations-l10n)
 case "${1:-}" in
     --tests) packages+=(clang clang-format libclang-rt-dev gcovr googletest libgtest-dev
-                        libbenchmark-dev libx11-dev xvfb xauth desktop-file-utils appstream) ;;
+                        libbenchmark-dev libx11-dev qt6-base-private-dev xvfb xauth desktop-file-utils appstream) ;;
     --screenshot) packages+=(xvfb xauth xdotool imagemagick) ;;
     --package) packages+=(dpkg-dev lintian) ;;
 esac

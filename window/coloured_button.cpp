@@ -10,16 +10,14 @@ constexpr int kPressedDarkness = 115;
 
 }  // namespace
 
-ColouredButton::ColouredButton(const QString& caption, const QColor& face, QWidget* parent)
-    : QPushButton(caption, parent), face_(face) {}
-
 void ColouredButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal edgeWidth = hasFocus() ? 2 : 1;
     const qreal inset = edgeWidth / 2;
-    painter.setPen(QPen(face_.darker(kEdgeDarkness), edgeWidth));
-    painter.setBrush(isDown() ? face_.darker(kPressedDarkness) : face_);
+    const QColor face = palette().color(QPalette::Button);
+    painter.setPen(QPen(face.darker(kEdgeDarkness), edgeWidth));
+    painter.setBrush(isDown() ? face.darker(kPressedDarkness) : face);
     painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), kCornerRadius,
                             kCornerRadius);
     painter.setPen(palette().color(QPalette::ButtonText));

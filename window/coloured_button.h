@@ -1,20 +1,16 @@
 #pragma once
 
-#include <QColor>
 #include <QPushButton>
 
-// A push button drawn in a face colour of its own, whatever the style: a
+// A push button drawn in its palette's Button colour, whatever the style: a
 // rounded face with a darker edge, thicker while the button has the focus and
-// darker while it is held down.
+// darker while it is held down. The caption is drawn in ButtonText.
 class ColouredButton : public QPushButton {
     Q_OBJECT
 
 public:
-    ColouredButton(const QString& caption, const QColor& face, QWidget* parent);
+    ColouredButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    QColor face_;
 };

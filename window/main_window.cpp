@@ -20,7 +20,10 @@
 
 #include "coloured_button.h"
 #include "commands.h"
+#include "contrast.h"
 #include "form_contents.h"
+#include "input_validator.h"
+#include "prime_list.h"
 #include "twips.h"
 
 namespace {
@@ -39,11 +42,22 @@ QFont WindowFont() {
     return font;
 }
 
-void Paint(QWidget* widget, const QColor& background) {
+euler::Rgb ToRgb(const QColor& colour) {
+    return {colour.red(), colour.green(), colour.blue()};
+}
+
+// Gives `widget` a fixed background colour in `backgroundRole` and keeps its
+// text in `textRole` readable on it under any desktop theme: the theme's own
+// text colour where it is readable there, black or white where not.
+void Paint(QWidget* widget, const QColor& background,
+           QPalette::ColorRole backgroundRole = QPalette::Window,
+           QPalette::ColorRole textRole = QPalette::WindowText) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
+    palette.setColor(backgroundRole, background);
+    const euler::Rgb text =
+        euler::ReadableTextColour(ToRgb(background), ToRgb(palette.color(textRole)));
+    palette.setColor(textRole, QColor(text.red, text.green, text.blue));
     widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 // Reading the icon as PNG outright spares Qt from loading every image format
@@ -82,12 +96,20 @@ MainWindow::MainWindow(QWidget* parent)
     setFont(WindowFont());
     QApplication::setFont(WindowFont());
     Paint(this, kWindowColour);
+    setAutoFillBackground(true);
     setFixedSize(kClientSize);
     move(screen()->availableGeometry().center() - rect().center());
 
     createControls();
+    focusTracking_ = connect(qApp, &QApplication::focusChanged, this, &MainWindow::focusMoved);
     text1_[0]->setFocus();
     handle([this] { euler::OnLoad(*this); });
+}
+
+MainWindow::~MainWindow() {
+    // Deleting the controls moves the focus, and this part of the window is
+    // gone by then.
+    disconnect(focusTracking_);
 }
 
 void MainWindow::createControls() {
@@ -112,12 +134,14 @@ void MainWindow::createControls() {
         place(label, name, rect);
         label->setAlignment(Qt::AlignCenter);
         Paint(label, kLabelColour);
+        label->setAutoFillBackground(true);
         return label;
     };
     const auto makeButton = [&](const QString& name, const QRect& rect, const QString& caption,
                                 const QColor& face) {
-        auto* button = new ColouredButton(caption, face, this);
+        auto* button = new ColouredButton(caption, this);
         place(button, name, rect);
+        Paint(button, face, QPalette::Button, QPalette::ButtonText);
         return button;
     };
 
@@ -130,7 +154,7 @@ void MainWindow::createControls() {
     label1_[0] = makeLabel(QStringLiteral("Label1(0)"), RectFromTwips(960, 0, 4575, 375),
                            QStringLiteral("Ойлер - просто число"));
 
-    list1_ = new QListWidget(this);
+    list1_ = new PrimeList(this);
     place(list1_, QStringLiteral("List1"), RectFromTwips(240, 960, 855, 2055));
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     list1_->setUniformItemSizes(true);  // one entry's size stands for all 168
@@ -143,7 +167,7 @@ void MainWindow::createControls() {
 
     text2_ = new QLineEdit(this);
     place(text2_, QStringLiteral("Text2"), RectFromTwips(2880, 720, 1215, 405));
-    text2_->setMaxLength(static_cast<int>(euler::kInputMaxLength));
+    text2_->setValidator(new InputValidator(text2_));
     text2_->setAlignment(Qt::AlignCenter);
 
     label1_[2] = makeLabel(QStringLiteral("Label1(2)"), RectFromTwips(1680, 720, 1215, 375),
@@ -154,6 +178,11 @@ void MainWindow::createControls() {
     command1_[euler::kClearCommand] =
         makeButton(QStringLiteral("Command1(1)"), RectFromTwips(4320, 2400, 2415, 495),
                    QStringLiteral("Чисти"), kClearColour);
+
+    // Each label overlaps its control's frame by a pixel; the frame stays whole.
+    for (QLabel* label : label1_) {
+        label->lower();
+    }
 
     connect(command1_[euler::kCheckCommand], &QPushButton::clicked, this,
             &MainWindow::checkClicked);
@@ -247,4 +276,31 @@ void MainWindow::setSelection(std::int16_t index) {
 
 std::u32string MainWindow::decimalSeparator() const {
     return decimalSeparator_;
+}
+
+// Qt 6.4 offers no announcement to screen readers, but they read out a new
+// description of the control that has the focus. That control carries the
+// announcement until the focus leaves it; then it gets its own back.
+void MainWindow::announce(std::u32string_view text) {
+    QWidget* focused = focusWidget() ? focusWidget() : this;
+    if (focused != announcedOn_) {
+        if (announcedOn_) {
+            announcedOn_->setAccessibleDescription(ownDescription_);
+        }
+        announcedOn_ = focused;
+        ownDescription_ = focused->accessibleDescription();
+    }
+    focused->setAccessibleDescription(ToQString(text));
+}
+
+void MainWindow::focusMoved(QWidget* from) {
+    if (from == nullptr || from != announcedOn_) {
+        return;
+    }
+    announcedOn_ = nullptr;
+    // Queued, so that a screen reader hears of the new focus first and pays
+    // no heed to the old control getting its description back.
+    QMetaObject::invokeMethod(
+        from, [from, own = ownDescription_] { from->setAccessibleDescription(own); },
+        Qt::QueuedConnection);
 }

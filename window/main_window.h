@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -20,6 +21,7 @@ class MainWindow : public QWidget, public euler::FormState {
 
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     std::u32string inputText() const override;
     void setInputText(std::u32string_view text) override;
@@ -29,12 +31,14 @@ public:
     std::u32string entry(std::int16_t index) const override;
     void setSelection(std::int16_t index) override;
     std::u32string decimalSeparator() const override;
+    void announce(std::u32string_view text) override;
 
 private slots:
     void checkClicked();
     void clearClicked();
 
 private:
+    void focusMoved(QWidget* from);
     void createControls();
     void describeControls();
     template <typename Event>
@@ -47,4 +51,8 @@ private:
     std::array<QPushButton*, 2> command1_{};
     std::array<QLabel*, 3> label1_{};
     std::u32string decimalSeparator_;
+    // The control that carries an announcement, and its own description.
+    QPointer<QWidget> announcedOn_;
+    QString ownDescription_;
+    QMetaObject::Connection focusTracking_;
 };

@@ -54,6 +54,9 @@ TEST(CheckNumber, WritesTheCalculationAndSelectsTheValue) {
         EXPECT_EQ(form.transcript(), c.transcript);
         EXPECT_EQ(form.selection(), c.selection);
         EXPECT_EQ(form.inputText(), c.input);
+        // A screen reader hears the result line, as it stands in the transcript.
+        const std::size_t resultLine = c.transcript.find(U"Изчисленото");
+        EXPECT_EQ(form.announcement() + U"\r\n", c.transcript.substr(resultLine));
     }
 }
 
@@ -65,6 +68,7 @@ TEST(CheckNumber, AnswersNOutsideTheIntervalWithAQuestionMarkAndNothingElse) {
         EXPECT_EQ(form.inputText(), U"?");
         EXPECT_EQ(form.transcript(), TaskText());
         EXPECT_EQ(form.selection(), kNoSelection);
+        EXPECT_EQ(form.announcement(), U"?");
     }
 }
 

@@ -47,6 +47,7 @@ public:
     std::u32string entry(std::int16_t index) const override { return model_.entry(index); }
     void setSelection(std::int16_t index) override { model_.setSelection(index); }
     std::u32string decimalSeparator() const override { return model_.decimalSeparator(); }
+    void announce(std::u32string_view text) override { model_.announce(text); }
 
 protected:
     FormModel& model_;

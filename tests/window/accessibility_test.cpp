@@ -8,9 +8,63 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#include <vector>
+
 #include "main_window.h"
 
 namespace {
+
+// What a screen reader is told: the accessibility events of the window, with
+// the keyboard focus and the description of the event's control at the time.
+struct Heard {
+    QAccessible::Event type;
+    QObject* object;
+    QWidget* keyboardFocus;
+    QString description;
+};
+
+std::vector<Heard> heard;
+
+void Hear(QAccessibleEvent* event) {
+    const auto* widget = qobject_cast<const QWidget*>(event->object());
+    heard.push_back({event->type(), event->object(), QApplication::focusWidget(),
+                     widget ? widget->accessibleDescription() : QString()});
+}
+
+// Qt sends accessibility events only while a screen reader listens; this
+// pretends one does and takes the events in its place.
+class ScreenReader {
+public:
+    ScreenReader() : previous_(QAccessible::installUpdateHandler(Hear)) {
+        heard.clear();
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    }
+    ~ScreenReader() {
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+        QAccessible::installUpdateHandler(previous_);
+    }
+    ScreenReader(const ScreenReader&) = delete;
+    ScreenReader& operator=(const ScreenReader&) = delete;
+
+    // The announcements since the last call: new descriptions of the control
+    // that has the keyboard focus.
+    QStringList announcements() {
+        QStringList texts;
+        for (const Heard& h : heard) {
+            if (h.type == QAccessible::DescriptionChanged && h.object == h.keyboardFocus) {
+                texts << h.description;
+            }
+        }
+        heard.clear();
+        return texts;
+    }
+
+private:
+    QAccessible::UpdateHandler previous_;
+};
 
 class AccessibilityTest : public ::testing::Test {
 protected:
@@ -83,6 +137,36 @@ TEST_F(AccessibilityTest, HiddenQuotationIsNotReachable) {
     for (const QString& name : reachableNames()) {
         EXPECT_FALSE(name.contains(QStringLiteral("Неприятното"))) << name.toStdString();
     }
+}
+
+TEST_F(AccessibilityTest, ScreenReaderHearsTheResultAndTheRefusalWhereTheKeyboardIs) {
+    ScreenReader reader;
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), "Command1(0)");
+    reader.announcements();
+    press(Qt::Key_Space);
+    QCoreApplication::processEvents();
+    for (const Heard& h : heard) {
+        if (h.type == QAccessible::Focus) {
+            EXPECT_EQ(h.object, h.keyboardFocus) << "focus told to a control without it";
+        }
+    }
+    EXPECT_EQ(reader.announcements(), QStringList{"Изчисленото число е: 71"});
+
+    press(Qt::Key_Backtab);
+    press(Qt::Key_Backspace);
+    QTest::keyClicks(QApplication::focusWidget(), "31");
+    press(Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(accessible("Command1(0)")->text(QAccessible::Description),
+              QStringLiteral("Изчислява N*(N+1)+41 и маркира полученото число в списъка"))
+        << "the button's own description is back once the focus has left it";
+    reader.announcements();
+    press(Qt::Key_Space);
+    EXPECT_EQ(reader.announcements(), QStringList{"?"});
 }
 
 TEST_F(AccessibilityTest, KeyboardAloneChecksAndClearsAndTheResultIsReadable) {

@@ -9,16 +9,20 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 #include <stdexcept>
 
+#include "contrast.h"
 #include "expected_layout.h"
 #include "form_contents.h"
 #include "main_window.h"
@@ -119,6 +123,65 @@ TEST_F(MainWindowTest, DrawsItsColours) {
     }
 }
 
+TEST_F(MainWindowTest, LabelsLieBeneathTheFramesTheyOverlap) {
+    const struct {
+        const char* label;
+        const char* control;
+    } neighbours[] = {{"Label1(1)", "List1"}, {"Label1(2)", "Text2"}};
+    for (const auto& n : neighbours) {
+        const QRect shared = control<QLabel>(n.label)->geometry().intersected(
+            control<QWidget>(n.control)->geometry());
+        ASSERT_FALSE(shared.isEmpty()) << n.label;
+        EXPECT_EQ(qobject_cast<QLabel*>(window.childAt(shared.center())), nullptr) << n.label;
+    }
+}
+
+// A dark theme: light text on dark backgrounds.
+QPalette DarkPalette() {
+    QPalette dark(QColor(53, 53, 53), QColor(42, 42, 42));
+    for (const QPalette::ColorRole text :
+         {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        dark.setColor(text, QColor(238, 238, 236));
+    }
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    return dark;
+}
+
+TEST(MainWindowTheme, TextOnTheFixedBackgroundsStaysReadableUnderADarkTheme) {
+    const QPalette saved = QApplication::palette();
+    QApplication::setPalette(DarkPalette());
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QImage frame = window.grab().toImage();
+    QApplication::setPalette(saved);
+
+    const auto rgb = [](QRgb pixel) {
+        return euler::Rgb{qRed(pixel), qGreen(pixel), qBlue(pixel)};
+    };
+    for (const char* name : {"Label1(0)", "Label1(1)", "Label1(2)", "Command1(0)", "Command1(1)"}) {
+        // Inside the edge of a button, whose darker line is no text.
+        const QRect inside = window.findChild<QWidget*>(name)->geometry().adjusted(3, 3, -3, -3);
+        const euler::Rgb background = rgb(frame.pixel(inside.topLeft()));
+        double best = 1;
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                best = std::max(best, euler::ContrastRatio(rgb(frame.pixel(x, y)), background));
+            }
+        }
+        EXPECT_GE(best, euler::kReadableContrast) << name;
+    }
+}
+
+TEST_F(MainWindowTest, QtsOwnTextsAreBulgarian) {
+    const std::unique_ptr<QMenu> menu(input()->createStandardContextMenu());
+    ASSERT_FALSE(menu->actions().isEmpty());
+    const QString undo = menu->actions().front()->text();
+    EXPECT_NE(undo, "&Undo");
+    EXPECT_TRUE(undo.contains(QRegularExpression(QStringLiteral("\\p{Cyrillic}"))))
+        << undo.toStdString();
+}
+
 TEST_F(MainWindowTest, EveryControlUsesTimesNewRomanOrItsMetricTwinWithCyrillicGlyphs) {
     QString shownTexts = QString::fromStdU32String(euler::TaskText()) +
                          QString::fromStdU32String(euler::Quotation()) +
@@ -199,9 +262,25 @@ TEST_F(MainWindowTest, InputBoxCentresItsTextAndRefusesAThirdCharacter) {
         EXPECT_EQ(input()->text(), c.kept) << c.typed.toStdString();
     }
     input()->clear();
-    QApplication::clipboard()->setText(QStringLiteral("98765"));
-    QTest::keyClick(input(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(input()->text(), "98");
+    type("12");
+    QTest::keyClick(input(), Qt::Key_Left);
+    type("3");
+    EXPECT_EQ(input()->text(), "12") << "a third character typed between the two";
+
+    // Characters outside the Basic Multilingual Plane count as one, as in the
+    // logic, and a paste is never cut inside one.
+    const struct {
+        QString pasted;
+        QString kept;
+    } pastes[] = {{"98765", "98"}, {"1\U0001D7D3", "1\U0001D7D3"}, {"\U0001D465yz", "\U0001D465y"}};
+    for (const auto& p : pastes) {
+        input()->clear();
+        QApplication::clipboard()->setText(p.pasted);
+        QTest::keyClick(input(), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(input()->text(), p.kept) << p.pasted.toStdString();
+    }
+    window.setInputText(U"\U0001D465y");
+    EXPECT_EQ(window.inputText(), U"\U0001D465y");
 }
 
 TEST_F(MainWindowTest, TranscriptReadsBackExactlyWhatWasWritten) {

@@ -3,11 +3,14 @@
 
 #include <QApplication>
 
+#include "application_setup.h"
+
 int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    SetUpApplication(app);
     return RUN_ALL_TESTS();
 }

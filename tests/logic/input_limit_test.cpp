@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include "input_limit.h"
+#include "test_support.h"
+
+namespace euler {
+namespace {
+
+using testing::Utf8;
+
+TEST(LimitInputEdit, CutsWhatAnEditBringsAndKeepsWhatWasThere) {
+    const struct {
+        std::u32string before;
+        std::u32string after;
+        std::size_t cursor;
+        InputEdit kept;
+    } cases[] = {
+        {U"", U"5", 1, {U"5", 1}},       // fits: kept whole
+        {U"1", U"12", 2, {U"12", 2}},    //
+        {U"12", U"123", 3, {U"12", 2}},  // a third character typed at the end
+        {U"12", U"132", 2, {U"12", 1}},  // ... between the two
+        {U"12", U"312", 1, {U"12", 0}},  // ... in front
+        {U"", U"98765", 5, {U"98", 2}},  // a long paste keeps its start
+        {U"1", U"1\U0001D7D3\U0001D7D3", 3, {U"1\U0001D7D3", 2}},  // one character, not two halves
+        {U"\U0001D465", U"\U0001D465yz", 3, {U"\U0001D465y", 2}},
+        {U"ab", U"a98b", 3, {U"ab", 1}},  // a paste between two characters
+        {U"1", U"4561", 3, {U"41", 1}},   // a paste in front of one
+        {U"11", U"1211", 2, {U"11", 1}},  // repeated characters
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LimitInputEdit(c.before, c.after, c.cursor), c.kept)
+            << '"' << Utf8(c.before) << "\" to \"" << Utf8(c.after) << '"';
+    }
+}
+
+}  // namespace
+}  // namespace euler

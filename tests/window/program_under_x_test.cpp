@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <string>
 
 #include "watched_program.h"
 
@@ -14,8 +16,21 @@ const char* ProgramPath() {
     return path ? path : EULER_PROGRAM;
 }
 
+// A key of the desktop entry that the program is started from.
+std::string DesktopEntryValue(const std::string& key) {
+    std::ifstream entry(EULER_DESKTOP_ENTRY);
+    for (std::string line; std::getline(entry, line);) {
+        if (line.rfind(key + "=", 0) == 0) {
+            return line.substr(key.size() + 1);
+        }
+    }
+    return {};
+}
+
 TEST(ProgramUnderX, OpensItsFixedWindowAndEndsWhenItIsClosed) {
-    WatchedProgram program(ProgramPath());
+    // Options that Qt would read from a command line; the program takes none.
+    WatchedProgram program(ProgramPath(), {"-qwindowtitle", "X", "-stylesheet", "/nonexistent",
+                                           "-reverse", "-platform", "offscreen"});
     ASSERT_TRUE(program.connected()) << "no X server: run this test under xvfb-run";
 
     const WatchedProgram::WindowId window = program.waitForWindow();
@@ -24,6 +39,10 @@ TEST(ProgramUnderX, OpensItsFixedWindowAndEndsWhenItIsClosed) {
     EXPECT_EQ(program.width(window), 462);
     EXPECT_EQ(program.height(window), 345);
     EXPECT_TRUE(program.hasFixedSize(window));
+    // Docks match the window to its desktop entry by the window's class.
+    const std::string wmClass = DesktopEntryValue("StartupWMClass");
+    ASSERT_FALSE(wmClass.empty());
+    EXPECT_EQ(program.windowClass(window), wmClass + " " + wmClass);
 
     program.askToClose(window);
     EXPECT_EQ(program.waitForExit(), 0);

@@ -18,7 +18,8 @@ constexpr auto kPatience = std::chrono::seconds(30);
 
 }  // namespace
 
-WatchedProgram::WatchedProgram(const std::string& path) : display_(XOpenDisplay(nullptr)) {
+WatchedProgram::WatchedProgram(const std::string& path, const std::vector<std::string>& arguments)
+    : display_(XOpenDisplay(nullptr)) {
     if (display_ == nullptr) {
         return;
     }
@@ -27,7 +28,12 @@ WatchedProgram::WatchedProgram(const std::string& path) : display_(XOpenDisplay(
     startedAt_ = Clock::now();
     pid_ = fork();
     if (pid_ == 0) {
-        execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+        std::vector<char*> argv{const_cast<char*>(path.c_str())};
+        for (const std::string& argument : arguments) {
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        }
+        argv.push_back(nullptr);
+        execv(path.c_str(), argv.data());
         _exit(127);
     }
 }
@@ -80,6 +86,17 @@ std::string WatchedProgram::title(WindowId window) const {
         XFree(data);
     }
     return text;
+}
+
+std::string WatchedProgram::windowClass(WindowId window) const {
+    XClassHint hint{};
+    if (XGetClassHint(display_, window, &hint) == 0) {
+        return {};
+    }
+    std::string names = std::string(hint.res_name) + " " + hint.res_class;
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return names;
 }
 
 int WatchedProgram::width(WindowId window) const {

@@ -3,6 +3,7 @@
 #include <sys/types.h>
 #include <chrono>
 #include <string>
+#include <vector>
 
 struct _XDisplay;
 
@@ -13,8 +14,10 @@ public:
     using Clock = std::chrono::steady_clock;
     using WindowId = unsigned long;
 
-    // Connects to the display, then starts `path`. Check connected().
-    explicit WatchedProgram(const std::string& path);
+    // Connects to the display, then starts `path` with `arguments`. Check
+    // connected().
+    explicit WatchedProgram(const std::string& path,
+                            const std::vector<std::string>& arguments = {});
     ~WatchedProgram();
     WatchedProgram(const WatchedProgram&) = delete;
     WatchedProgram& operator=(const WatchedProgram&) = delete;
@@ -28,6 +31,8 @@ public:
     Clock::duration timeToWindow() const { return mappedAt_ - startedAt_; }
 
     std::string title(WindowId window) const;
+    // The instance and class names of WM_CLASS, joined by a blank.
+    std::string windowClass(WindowId window) const;
     int width(WindowId window) const;
     int height(WindowId window) const;
     // Whether the window asks for a fixed size: equal minimum and maximum.

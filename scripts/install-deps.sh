@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake g++ ninja-build qt6-base-dev libgl-dev fonts-liberation2 qt6-translations-l10n)
 case "${1:-}" in
     --tests) packages+=(clang clang-format libclang-rt-dev gcovr googletest libgtest-dev
-                        libbenchmark-dev libx11-dev qt6-base-private-dev xvfb xauth desktop-file-utils appstream) ;;
+                        libbenchmark-dev libx11-dev qt6-base-private-dev qt6-wayland weston xvfb xauth desktop-file-utils appstream) ;;
     --screenshot) packages+=(xvfb xauth xdotool imagemagick) ;;
     --package) packages+=(dpkg-dev lintian) ;;
 esac

@@ -25,6 +25,7 @@
 #include "input_validator.h"
 #include "prime_list.h"
 #include "twips.h"
+#include "wayland_fixed_size.h"
 
 namespace {
 
@@ -98,6 +99,7 @@ MainWindow::MainWindow(QWidget* parent)
     Paint(this, kWindowColour);
     setAutoFillBackground(true);
     setFixedSize(kClientSize);
+    WaylandFixedSize::Keep(this);
     move(screen()->availableGeometry().center() - rect().center());
 
     createControls();

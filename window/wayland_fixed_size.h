@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+// Keeps a window of fixed size alive and at its size on Wayland.
+//
+// Qt 6.4 draws its own title bar there and its maximise button asks the
+// compositor to maximise even a window of fixed size. The compositor answers
+// with the size of the screen, and a window that then stays at its own size
+// breaks the protocol: the compositor ends the connection and the program
+// with it. So the window takes the maximised size for a moment and goes
+// straight back to its own, after which it is fixed again.
+class WaylandFixedSize : public QObject {
+public:
+    // Does nothing on other platforms. Requires: `window` is a top-level
+    // widget of fixed size; it owns this object.
+    static void Keep(QWidget* window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    explicit WaylandFixedSize(QWidget* window);
+    void stateChanged(Qt::WindowState state);
+
+    QWidget* window_;
+    bool released_ = false;
+};

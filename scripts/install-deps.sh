@@ -9,6 +9,7 @@ case "${1:-}" in
                         libbenchmark-dev libx11-dev qt6-base-private-dev qt6-wayland weston xvfb xauth desktop-file-utils appstream) ;;
     --screenshot) packages+=(xvfb xauth xdotool imagemagick) ;;
     --package) packages+=(dpkg-dev lintian) ;;
+    --orca) packages+=(orca at-spi2-core dbus xvfb xauth xdotool) ;;
 esac
 
 missing=()

@@ -18,6 +18,7 @@
 #include <QString>
 #include <exception>
 
+#include "announcer.h"
 #include "coloured_button.h"
 #include "commands.h"
 #include "contrast.h"
@@ -103,15 +104,8 @@ MainWindow::MainWindow(QWidget* parent)
     move(screen()->availableGeometry().center() - rect().center());
 
     createControls();
-    focusTracking_ = connect(qApp, &QApplication::focusChanged, this, &MainWindow::focusMoved);
     text1_[0]->setFocus();
     handle([this] { euler::OnLoad(*this); });
-}
-
-MainWindow::~MainWindow() {
-    // Deleting the controls moves the focus, and this part of the window is
-    // gone by then.
-    disconnect(focusTracking_);
 }
 
 void MainWindow::createControls() {
@@ -185,6 +179,8 @@ void MainWindow::createControls() {
     for (QLabel* label : label1_) {
         label->lower();
     }
+
+    announcer_ = new Announcer(this);
 
     connect(command1_[euler::kCheckCommand], &QPushButton::clicked, this,
             &MainWindow::checkClicked);
@@ -280,29 +276,6 @@ std::u32string MainWindow::decimalSeparator() const {
     return decimalSeparator_;
 }
 
-// Qt 6.4 offers no announcement to screen readers, but they read out a new
-// description of the control that has the focus. That control carries the
-// announcement until the focus leaves it; then it gets its own back.
 void MainWindow::announce(std::u32string_view text) {
-    QWidget* focused = focusWidget() ? focusWidget() : this;
-    if (focused != announcedOn_) {
-        if (announcedOn_) {
-            announcedOn_->setAccessibleDescription(ownDescription_);
-        }
-        announcedOn_ = focused;
-        ownDescription_ = focused->accessibleDescription();
-    }
-    focused->setAccessibleDescription(ToQString(text));
-}
-
-void MainWindow::focusMoved(QWidget* from) {
-    if (from == nullptr || from != announcedOn_) {
-        return;
-    }
-    announcedOn_ = nullptr;
-    // Queued, so that a screen reader hears of the new focus first and pays
-    // no heed to the old control getting its description back.
-    QMetaObject::invokeMethod(
-        from, [from, own = ownDescription_] { from->setAccessibleDescription(own); },
-        Qt::QueuedConnection);
+    announcer_->announce(ToQString(text));
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
 
 #include "form_state.h"
 
+class Announcer;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -21,7 +21,6 @@ class MainWindow : public QWidget, public euler::FormState {
 
 public:
     explicit MainWindow(QWidget* parent = nullptr);
-    ~MainWindow() override;
 
     std::u32string inputText() const override;
     void setInputText(std::u32string_view text) override;
@@ -38,7 +37,6 @@ private slots:
     void clearClicked();
 
 private:
-    void focusMoved(QWidget* from);
     void createControls();
     void describeControls();
     template <typename Event>
@@ -51,8 +49,5 @@ private:
     std::array<QPushButton*, 2> command1_{};
     std::array<QLabel*, 3> label1_{};
     std::u32string decimalSeparator_;
-    // The control that carries an announcement, and its own description.
-    QPointer<QWidget> announcedOn_;
-    QString ownDescription_;
-    QMetaObject::Connection focusTracking_;
+    Announcer* announcer_ = nullptr;
 };

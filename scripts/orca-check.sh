@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# What the Orca screen reader says of the real program: on a private X server
+# and session bus, Orca runs without a synthesiser and logs every utterance.
+# The script types 5 and presses "Въведи", then 31 and "Въведи" again, with
+# the keyboard alone, and prints what Orca said.
+#
+#     scripts/orca-check.sh            # the utterances; the full log in build/orca.log
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh --orca
+cmake --preset program >/dev/null
+cmake --build --preset program
+
+export PROGRAM=build-program/app/euler-primes LOG="$PWD/build/orca.log"
+mkdir -p build
+rm -f "$LOG"
+xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" dbus-run-session -- bash -c '
+    set -euo pipefail
+    export XDG_RUNTIME_DIR=$(mktemp -d) NO_AT_BRIDGE=0 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
+    sleep 1
+    orca --replace --debug-file="$LOG" >/dev/null 2>&1 & orca=$!
+    sleep 4
+    "$PROGRAM" & program=$!
+    window=$(xdotool search --sync --onlyvisible --name "Информатика")
+    xdotool windowfocus --sync "$window"
+    sleep 2
+    keys() { for key in "$@"; do xdotool key --window "$window" "$key"; sleep 1.5; done; }
+    keys Tab Tab 5 Tab space                    # the input box, 5, "Въведи"
+    keys shift+Tab BackSpace 3 1 Tab space      # back, 31, "Въведи"
+    kill "$program" "$orca" "$bus"
+'
+grep -o "SPEECH OUTPUT: .*" "$LOG" | grep -v "^SPEECH OUTPUT: ''" | uniq

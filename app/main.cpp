@@ -11,6 +11,10 @@ int main(int argc, char* argv[]) {
     int qtArgc = std::min(argc, 1);
     QApplication app(qtArgc, argv);
     SetUpApplication(app);
+    // The window sets its font on itself; the application gets it too, as a
+    // text box lays out its empty document in the application's font when it
+    // is made, and would load a second font for nothing.
+    QApplication::setFont(MainWindow::Font());
     MainWindow window;
     window.show();
     return app.exec();

@@ -16,14 +16,12 @@ public:
     explicit FormModel(std::u32string decimalSeparator = U".");
 
     std::u32string inputText() const override { return input_; }
-    // Like the input box, keeps only the first kInputMaxLength characters.
     void setInputText(std::u32string_view text) override;
 
     std::u32string transcript() const override { return transcript_; }
     void setTranscript(std::u32string_view text) override { transcript_ = text; }
 
     std::int16_t entryCount() const override;
-    // Throw std::out_of_range for an index outside the list.
     std::u32string entry(std::int16_t index) const override;
     void setSelection(std::int16_t index) override;
 

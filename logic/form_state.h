@@ -11,27 +11,34 @@ namespace euler {
 // real controls and on the windowless FormModel.
 //
 // Texts are Unicode; one char32_t is one character. Line breaks are CR LF.
-// Every operation may throw; the logic lets such failures pass unchanged.
+// An operation that fails throws (a control that is gone, an index outside
+// the list); the logic lets the failure pass unchanged, and what was written
+// before it stays written.
 class FormState {
 public:
     virtual ~FormState() = default;
 
-    // Text2: the input box. It never holds more than kInputMaxLength characters.
+    // Text2, the input box. Its text never holds more than kInputMaxLength
+    // characters: a set keeps the first kInputMaxLength characters of `text`.
     virtual std::u32string inputText() const = 0;
     virtual void setInputText(std::u32string_view text) = 0;
 
-    // Text1(0): the task text at start, the transcript of a check later.
-    // A set replaces the whole text.
+    // Text1(0): the task text at start, the transcript of a check later. A set
+    // replaces the whole text, and a get returns exactly what was set.
     virtual std::u32string transcript() const = 0;
     virtual void setTranscript(std::u32string_view text) = 0;
 
-    // List1: the prime list. Indexes run from 0 to entryCount() - 1;
-    // a selection of kNoSelection highlights nothing.
+    // List1, the prime list: the number of entries, from 0 up.
     virtual std::int16_t entryCount() const = 0;
+    // The text of the entry at `index`. Requires 0 <= index < entryCount();
+    // throws std::out_of_range otherwise.
     virtual std::u32string entry(std::int16_t index) const = 0;
+    // Highlights the entry at `index`, or none for kNoSelection, in place of
+    // any earlier highlight. Requires 0 <= index < entryCount() or
+    // kNoSelection; throws std::out_of_range otherwise.
     virtual void setSelection(std::int16_t index) = 0;
 
-    // The user's decimal separator, as the platform reports it.
+    // The user's decimal separator, as the platform reports it; not empty.
     virtual std::u32string decimalSeparator() const = 0;
 
     // Tells a screen reader user what a command just showed away from the

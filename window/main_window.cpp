@@ -38,12 +38,6 @@ const QColor kLabelColour(255, 192, 128);
 const QColor kCheckColour(128, 255, 128);
 const QColor kClearColour(255, 0, 0);
 
-QFont WindowFont() {
-    QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
-    font.setStyleHint(QFont::Serif);
-    return font;
-}
-
 euler::Rgb ToRgb(const QColor& colour) {
     return {colour.red(), colour.green(), colour.blue()};
 }
@@ -86,17 +80,19 @@ std::u32string ProgramLines(QString shown) {
 
 }  // namespace
 
+QFont MainWindow::Font() {
+    QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       decimalSeparator_(QLocale().decimalPoint().toStdU32String()) {
     setWindowTitle(kCaption);
     setWindowIcon(ProgramIcon());
-    // The application gets the window's font too: a text box lays out its
-    // empty document in the application's font when it is made, which
-    // would otherwise load a second font for nothing.
-    setFont(WindowFont());
-    QApplication::setFont(WindowFont());
+    setFont(Font());
     Paint(this, kWindowColour);
     setAutoFillBackground(true);
     setFixedSize(kClientSize);
@@ -264,12 +260,8 @@ std::u32string MainWindow::entry(std::int16_t index) const {
 
 void MainWindow::setSelection(std::int16_t index) {
     euler::RequireSelectionIndex(index, entryCount());
+    // The new current row is the only one selected, scrolled into view.
     list1_->setCurrentRow(index);
-    if (index == euler::kNoSelection) {
-        list1_->clearSelection();
-    } else {
-        list1_->scrollToItem(list1_->item(index));
-    }
 }
 
 std::u32string MainWindow::decimalSeparator() const {

@@ -7,11 +7,19 @@
 // device-independent pixel at 96 dots per inch.
 inline constexpr int kTwipsPerPixel = 15;
 
-constexpr QSize SizeFromTwips(int width, int height) {
-    return {width / kTwipsPerPixel, height / kTwipsPerPixel};
+// Requires a whole number of pixels: any other value does not compile.
+consteval int PixelsFromTwips(int twips) {
+    if (twips % kTwipsPerPixel != 0) {
+        throw "not a whole number of pixels";
+    }
+    return twips / kTwipsPerPixel;
 }
 
-constexpr QRect RectFromTwips(int left, int top, int width, int height) {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
+consteval QSize SizeFromTwips(int width, int height) {
+    return {PixelsFromTwips(width), PixelsFromTwips(height)};
+}
+
+consteval QRect RectFromTwips(int left, int top, int width, int height) {
+    return {PixelsFromTwips(left), PixelsFromTwips(top), PixelsFromTwips(width),
+            PixelsFromTwips(height)};
 }

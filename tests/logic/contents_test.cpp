@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "digest.h"
 #include "form_contents.h"
 #include "form_model.h"
 #include "test_support.h"
@@ -10,6 +11,7 @@
 namespace euler {
 namespace {
 
+using testing::PrimesBelowAThousand;
 using testing::Utf8;
 
 std::vector<std::u32string> SplitLines(std::u32string_view text) {
@@ -23,24 +25,8 @@ std::vector<std::u32string> SplitLines(std::u32string_view text) {
     return lines;
 }
 
-// Sieve of Eratosthenes, independent of the program's own prime test.
-std::vector<std::u32string> SievedPrimesBelowAThousand() {
-    std::vector<bool> composite(1000, false);
-    std::vector<std::u32string> primes;
-    for (int n = 2; n < 1000; ++n) {
-        if (!composite[n]) {
-            const std::string digits = std::to_string(n);
-            primes.emplace_back(digits.begin(), digits.end());
-            for (int multiple = n * n; multiple < 1000; multiple += n) {
-                composite[multiple] = true;
-            }
-        }
-    }
-    return primes;
-}
-
 TEST(IsPrime, AgreesWithTheSieveBelowAThousand) {
-    const std::vector<std::u32string> primes = SievedPrimesBelowAThousand();
+    const std::vector<std::u32string> primes = PrimesBelowAThousand();
     std::size_t next = 0;
     for (int n = -1; n < 1000; ++n) {
         const std::string digits = std::to_string(n);
@@ -57,7 +43,7 @@ TEST(PrimeList, HoldsEveryPrimeBelowAThousandInAscendingOrder) {
     EXPECT_EQ(form.entry(0), U"2");
     EXPECT_EQ(form.entry(19), U"71");
     EXPECT_EQ(form.entry(167), U"997");
-    const std::vector<std::u32string> expected = SievedPrimesBelowAThousand();
+    const std::vector<std::u32string> expected = PrimesBelowAThousand();
     for (std::int16_t i = 0; i < form.entryCount(); ++i) {
         EXPECT_EQ(form.entry(i), expected[i]) << "entry " << i;
     }
@@ -67,6 +53,7 @@ TEST(TaskText, IsElevenLinesOf1603Characters) {
     const std::u32string text = TaskText();
     EXPECT_EQ(text.size(), 1603u);
     EXPECT_EQ(Utf8(text).size(), 2205u);
+    EXPECT_EQ(Digest(Utf8(text)), 0xa0dcc492b76a06e3u) << "a letter of the task text changed";
 
     const std::vector<std::u32string> lines = SplitLines(text);
     ASSERT_EQ(lines.size(), 11u);
@@ -92,10 +79,14 @@ TEST(TaskText, SixthLineListsTheEntriesOfThePrimeList) {
 
 TEST(Quotation, IsThreeLinesEachEndingWithABlank) {
     const FormModel form;
-    EXPECT_EQ(form.quotation(),
-              U"Неприятното в това да си първият, направил нещо по \r\n"
-              U"правилния начин, е, че никой не оценява колко трудно е \r\n"
-              U"било. \r\n");
+    const std::vector<std::u32string> lines = SplitLines(form.quotation());
+    ASSERT_EQ(lines.size(), 3u);
+    for (const std::u32string& line : lines) {
+        EXPECT_EQ(line.back(), U' ') << Utf8(line);
+    }
+    EXPECT_EQ(form.quotation().size(), 118u);
+    EXPECT_EQ(Digest(Utf8(form.quotation())), 0x3bafcad28fef3b3du)
+        << "a letter of the quotation changed";
 }
 
 TEST(FormModel, StartsWithTheTaskTextAnEmptyInputAndNoSelection) {

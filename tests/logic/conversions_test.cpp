@@ -97,12 +97,5 @@ TEST(NearestInt16, FailsOutsideSixteenBits) {
     }
 }
 
-TEST(DecimalText, WritesPlainDigits) {
-    EXPECT_EQ(DecimalText(71), U"71");
-    EXPECT_EQ(DecimalText(0), U"0");
-    EXPECT_EQ(DecimalText(-5), U"-5");
-    EXPECT_EQ(DecimalText(-32768), U"-32768");
-}
-
 }  // namespace
 }  // namespace euler

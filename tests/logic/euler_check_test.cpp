@@ -100,6 +100,21 @@ TEST(CheckNumber, ValueMissingFromTheListClearsAnEarlierSelection) {
     EXPECT_EQ(form.selection(), kNoSelection);
 }
 
+TEST(CheckNumber, VisitsTheListUpToItsLastEntry) {
+    // A list that ends with the value of «5», 71.
+    class ShortList : public ForwardingForm {
+    public:
+        using ForwardingForm::ForwardingForm;
+        std::int16_t entryCount() const override { return 20; }
+    };
+    FormModel model;
+    ShortList form(model);
+    ASSERT_EQ(form.entry(form.entryCount() - 1), U"71");
+    model.setInputText(U"5");
+    CheckNumber(form);
+    EXPECT_EQ(model.selection(), 19);
+}
+
 TEST(CheckNumber, WithAnEmptyListStillWritesTheTranscript) {
     class EmptyList : public ForwardingForm {
     public:

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "form_model.h"
 #include "form_state.h"
@@ -31,6 +32,23 @@ inline std::string Utf8(std::u32string_view text) {
         }
     }
     return bytes;
+}
+
+// The primes below 1000 in decimal, by the sieve of Eratosthenes:
+// independent of the program's own prime test.
+inline std::vector<std::u32string> PrimesBelowAThousand() {
+    std::vector<bool> composite(1000, false);
+    std::vector<std::u32string> primes;
+    for (int n = 2; n < 1000; ++n) {
+        if (!composite[n]) {
+            const std::string digits = std::to_string(n);
+            primes.emplace_back(digits.begin(), digits.end());
+            for (int multiple = n * n; multiple < 1000; multiple += n) {
+                composite[multiple] = true;
+            }
+        }
+    }
+    return primes;
 }
 
 // Passes every operation to a FormModel; a test overrides the one it wants

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "main_window.h"
+#include "user_input.h"
 
 namespace {
 
@@ -71,14 +72,12 @@ class AccessibilityTest : public ::testing::Test {
 protected:
     void SetUp() override {
         window.show();
-        QApplication::setActiveWindow(&window);
+        window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
     QAccessibleInterface* accessible(const char* name) {
-        auto* control = window.findChild<QWidget*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return QAccessible::queryAccessibleInterface(control);
+        return QAccessible::queryAccessibleInterface(FindControl(window, name));
     }
 
     // The controls that a screen reader can reach: visible children of the window.

@@ -13,8 +13,12 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "form_contents.h"
 #include "main_window.h"
@@ -50,7 +54,7 @@ class Soak {
 public:
     explicit Soak(unsigned seed) : random_(seed) {
         window_.show();
-        QApplication::setActiveWindow(&window_);
+        window_.activateWindow();
         input_ = window_.findChild<QLineEdit*>(QStringLiteral("Text2"));
         list_ = window_.findChild<QListWidget*>(QStringLiteral("List1"));
         transcript_ = window_.findChild<QPlainTextEdit*>(QStringLiteral("Text1(0)"));

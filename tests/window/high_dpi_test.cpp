@@ -5,8 +5,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColor>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -47,7 +49,7 @@ TEST_F(HighDpiTest, ControlsKeepTheirPlacesAndTheFrameScales) {
     EXPECT_EQ(frame.size(), (QSizeF(kClientArea) * ratio).toSize());
     const QImage image = frame.toImage();
     const QPoint insideCheck =
-        (QPointF(kExpectedPlaces[7].place.topLeft() + QPoint(6, 6)) * ratio).toPoint();
+        (QPointF(ExpectedPlaceOf("Command1(0)").topLeft() + QPoint(6, 6)) * ratio).toPoint();
     EXPECT_EQ(QColor(image.pixel(insideCheck)), QColor(128, 255, 128));
 }
 

@@ -39,6 +39,11 @@ TEST(ProgramUnderX, OpensItsFixedWindowAndEndsWhenItIsClosed) {
     EXPECT_EQ(program.width(window), 462);
     EXPECT_EQ(program.height(window), 345);
     EXPECT_TRUE(program.hasFixedSize(window));
+    // The title bar offers closing, neither minimising nor maximising.
+    using W = WatchedProgram;
+    EXPECT_EQ(program.motifFunctions(window) &
+                  (W::kMotifAll | W::kMotifMinimize | W::kMotifMaximize | W::kMotifClose),
+              W::kMotifClose);
     // Docks match the window to its desktop entry by the window's class.
     const std::string wmClass = DesktopEntryValue("StartupWMClass");
     ASSERT_FALSE(wmClass.empty());

@@ -3,7 +3,19 @@
 #include <QString>
 #include <QTest>
 #include <QWidget>
+#include <stdexcept>
 #include <string>
+
+// The control of `window` named `name`. Throws when there is none, so that a
+// mistyped name fails its test instead of crashing it.
+template <typename Control = QWidget>
+Control* FindControl(const QWidget& window, const char* name) {
+    auto* found = window.findChild<Control*>(QString::fromLatin1(name));
+    if (found == nullptr) {
+        throw std::invalid_argument(std::string("no control named ") + name);
+    }
+    return found;
+}
 
 // A program text as a text box shows it: lines apart without CR.
 inline QString Shown(const std::u32string& programText) {

@@ -119,6 +119,27 @@ bool WatchedProgram::hasFixedSize(WindowId window) const {
            hints.min_width == hints.max_width && hints.min_height == hints.max_height;
 }
 
+unsigned long WatchedProgram::motifFunctions(WindowId window) const {
+    const Atom hints = XInternAtom(display_, "_MOTIF_WM_HINTS", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display_, window, hints, 0, 5, False, hints, &type, &format, &count,
+                       &remaining, &data);
+    unsigned long functions = 0;
+    constexpr unsigned long kFunctionsGiven = 1;
+    if (data != nullptr && count >= 2) {
+        const auto* fields = reinterpret_cast<const unsigned long*>(data);
+        functions = (fields[0] & kFunctionsGiven) ? fields[1] : 0;
+    }
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return functions;
+}
+
 long WatchedProgram::peakResidentKib() const {
     return ProcStatusKib(std::to_string(pid_), "VmHWM");
 }

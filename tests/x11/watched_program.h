@@ -37,6 +37,11 @@ public:
     int height(WindowId window) const;
     // Whether the window asks for a fixed size: equal minimum and maximum.
     bool hasFixedSize(WindowId window) const;
+    // The functions that the window asks the window manager to offer in its
+    // title bar (_MOTIF_WM_HINTS); 0 when it names none.
+    unsigned long motifFunctions(WindowId window) const;
+    static constexpr unsigned long kMotifAll = 1, kMotifMinimize = 8, kMotifMaximize = 16,
+                                   kMotifClose = 32;
 
     // The program's peak resident memory so far (VmHWM), in KiB.
     long peakResidentKib() const;

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -141,8 +142,13 @@ private:
         EXPECT_LE(list_->selectedItems().size(), 1);
 
         static const QString taskText = Shown(euler::TaskText());
-        static const QRegularExpression twoLines(QStringLiteral(
-            "^Изчислявам: [0-9.]+\\*[0-9.]+\\+41\\nИзчисленото число е: (\\d+)\\n$"));
+        // Numbers as the window writes them, with the user's decimal separator.
+        static const QString number =
+            QStringLiteral("[0-9]+(?:%1[0-9]+)?")
+                .arg(QRegularExpression::escape(QLocale().decimalPoint()));
+        static const QRegularExpression twoLines(
+            QStringLiteral("^Изчислявам: %1\\*%1\\+41\\nИзчисленото число е: (\\d+)\\n$")
+                .arg(number));
         const QString text = transcript_->toPlainText();
         const QRegularExpressionMatch match = twoLines.match(text);
         EXPECT_TRUE(text.isEmpty() || text == taskText || match.hasMatch()) << text.toStdString();

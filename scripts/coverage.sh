@@ -5,9 +5,7 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh --tests
 find build-coverage -name '*.gcda' -delete 2>/dev/null || true
-cmake --preset coverage
-cmake --build --preset coverage
-ctest --preset coverage
+cmake --workflow --preset "${EULER_PRESET_PREFIX:-}coverage"
 # Branches that only exceptions thrown inside the standard library take are
 # not counted: no test of ours can reach them.
 gcovr --root . --object-directory build-coverage --filter 'logic/' \

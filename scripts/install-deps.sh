@@ -3,14 +3,28 @@
 # --tests those that its tests need too. Installs only what is missing.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build qt6-base-dev libgl-dev fonts-liberation2 qt6-translations-l10n)
+packages=(cmake g++ ninja-build dpkg-dev qt6-base-dev libgl-dev fonts-liberation2
+          qt6-translations-l10n)
 case "${1:-}" in
     --tests) packages+=(clang clang-format libclang-rt-dev gcovr googletest libgtest-dev
-                        libbenchmark-dev libx11-dev qt6-base-private-dev qt6-wayland weston xvfb xauth desktop-file-utils appstream) ;;
+                        libbenchmark-dev libx11-dev libxdamage-dev qt6-base-private-dev
+                        qt6-wayland weston xvfb xauth desktop-file-utils appstream locales) ;;
     --screenshot) packages+=(xvfb xauth xdotool imagemagick) ;;
     --package) packages+=(dpkg-dev lintian) ;;
     --orca) packages+=(orca at-spi2-core dbus xvfb xauth xdotool) ;;
 esac
+
+as_root=()
+[[ "$(id -u)" -ne 0 ]] && as_root=(sudo)
+
+# The window tests run again under a Bulgarian locale, whose decimal
+# separator is a comma.
+generate_bulgarian_locale() {
+    locale -a 2>/dev/null | grep -qx 'bg_BG.utf8' && return
+    echo "Generating the locale bg_BG.UTF-8"
+    "${as_root[@]}" sed -i 's/^# *\(bg_BG.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    "${as_root[@]}" locale-gen
+}
 
 missing=()
 for package in "${packages[@]}"; do
@@ -18,11 +32,11 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
-
-as_root=()
-[[ "$(id -u)" -ne 0 ]] && as_root=(sudo)
-echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y --no-install-recommends "${missing[@]}"
+if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" apt-get update
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+[[ "${1:-}" == --tests ]] && generate_bulgarian_locale
+exit 0

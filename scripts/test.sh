@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
-# Builds the program and runs every test: in an optimised build, under
-# AddressSanitizer and UndefinedBehaviorSanitizer, the logic under libFuzzer
-# for a minute, and the logic's coverage, which must be complete.
+# Builds the program and runs every test once: in an optimised build (with
+# the lint and the benchmarks' smoke runs, and the window tests again under a
+# decimal-comma locale), under AddressSanitizer and UndefinedBehaviorSanitizer,
+# the logic under libFuzzer for a fixed number of runs, and the logic's
+# coverage, which must be complete. With CI=true, warnings are errors and a
+# missing test tool fails the build instead of skipping its tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh --tests
 
-for preset in default sanitize fuzz; do
-    echo "== $preset"
-    cmake --preset "$preset"
-    cmake --build --preset "$preset"
-    ctest --preset "$preset"
+prefix=""
+[[ "${CI:-}" == true ]] && prefix="ci-"
+for check in default sanitize fuzz; do
+    echo "== $check"
+    cmake --workflow --preset "$prefix$check"
 done
 
 echo "== coverage"
-scripts/coverage.sh
+EULER_PRESET_PREFIX="$prefix" scripts/coverage.sh

@@ -1,4 +1,5 @@
-// Widget tests run headless unless told otherwise, with one QApplication for all.
+// Widget tests run headless, whatever the caller's environment holds, with one
+// QApplication for all, set up as the program sets up its own.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -6,9 +7,7 @@
 #include "application_setup.h"
 
 int main(int argc, char* argv[]) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     SetUpApplication(app);

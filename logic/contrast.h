@@ -7,8 +7,6 @@ struct Rgb {
     int red = 0;
     int green = 0;
     int blue = 0;
-
-    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
 };
 
 // The least contrast at which normal text stays readable (WCAG 2, level AA).

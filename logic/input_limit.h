@@ -10,8 +10,6 @@ namespace euler {
 struct InputEdit {
     std::u32string text;
     std::size_t cursor = 0;
-
-    friend bool operator==(const InputEdit&, const InputEdit&) = default;
 };
 
 // What the input box keeps of an edit (typing, pasting, dropping) that turns

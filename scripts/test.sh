@@ -14,8 +14,12 @@ prefix=""
 [[ "${CI:-}" == true ]] && prefix="ci-"
 for check in default sanitize fuzz; do
     echo "== $check"
+    started=$SECONDS
     cmake --workflow --preset "$prefix$check"
+    echo "== $check took $((SECONDS - started)) s"
 done
 
 echo "== coverage"
+started=$SECONDS
 EULER_PRESET_PREFIX="$prefix" scripts/coverage.sh
+echo "== coverage took $((SECONDS - started)) s"

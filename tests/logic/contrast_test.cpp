@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "contrast.h"
 
 namespace euler {
@@ -37,7 +39,8 @@ TEST(ReadableTextColour, KeepsTheThemesColourWhereReadableAndElseTakesBlackOrWhi
     };
     for (const auto& c : cases) {
         const Rgb chosen = ReadableTextColour(c.background, c.themeText);
-        EXPECT_EQ(chosen, c.expected) << chosen.red << "," << chosen.green << "," << chosen.blue;
+        EXPECT_EQ(std::tie(chosen.red, chosen.green, chosen.blue),
+                  std::tie(c.expected.red, c.expected.green, c.expected.blue));
         EXPECT_GE(ContrastRatio(chosen, c.background), kReadableContrast);
     }
 }

@@ -21,6 +21,7 @@ TEST(LimitInputEdit, CutsWhatAnEditBringsAndKeepsWhatWasThere) {
         {U"12", U"132", 2, {U"12", 1}},  // ... between the two
         {U"12", U"312", 1, {U"12", 0}},  // ... in front
         {U"", U"98765", 5, {U"98", 2}},  // a long paste keeps its start
+        {U"ab", U"xyz", 3, {U"xy", 2}},  // ... also over the whole text
         {U"1", U"1\U0001D7D3\U0001D7D3", 3, {U"1\U0001D7D3", 2}},  // one character, not two halves
         {U"\U0001D465", U"\U0001D465yz", 3, {U"\U0001D465y", 2}},
         {U"ab", U"a98b", 3, {U"ab", 1}},  // a paste between two characters
@@ -28,8 +29,10 @@ TEST(LimitInputEdit, CutsWhatAnEditBringsAndKeepsWhatWasThere) {
         {U"11", U"1211", 2, {U"11", 1}},  // repeated characters
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(LimitInputEdit(c.before, c.after, c.cursor), c.kept)
-            << '"' << Utf8(c.before) << "\" to \"" << Utf8(c.after) << '"';
+        const InputEdit edit = LimitInputEdit(c.before, c.after, c.cursor);
+        EXPECT_EQ(edit.text, c.kept.text) << '"' << Utf8(c.before) << "\" to \"" << Utf8(c.after);
+        EXPECT_EQ(edit.cursor, c.kept.cursor)
+            << '"' << Utf8(c.before) << "\" to \"" << Utf8(c.after);
     }
 }
 

@@ -10,10 +10,11 @@ namespace euler {
 
 inline constexpr std::u32string_view kLineBreak = U"\r\n";
 
-// The prime list holds every prime below this bound, in ascending order.
+// The prime list holds every prime below this bound, in ascending order. The
+// table is worked out while compiling.
 inline constexpr int kPrimeBound = 1000;
 
-constexpr bool IsPrime(int n) {
+consteval bool IsPrime(int n) {
     if (n < 2) {
         return false;
     }
@@ -25,7 +26,7 @@ constexpr bool IsPrime(int n) {
     return true;
 }
 
-constexpr std::size_t CountPrimesBelow(int bound) {
+consteval std::size_t CountPrimesBelow(int bound) {
     std::size_t count = 0;
     for (int n = 0; n < bound; ++n) {
         count += IsPrime(n) ? 1 : 0;
@@ -35,7 +36,7 @@ constexpr std::size_t CountPrimesBelow(int bound) {
 
 inline constexpr std::size_t kPrimeCount = CountPrimesBelow(kPrimeBound);
 
-inline constexpr std::array<std::int16_t, kPrimeCount> kPrimes = [] {
+inline constexpr std::array<std::int16_t, kPrimeCount> kPrimes = []() consteval {
     std::array<std::int16_t, kPrimeCount> primes{};
     std::size_t next = 0;
     for (int n = 0; n < kPrimeBound; ++n) {
@@ -44,7 +45,8 @@ inline constexpr std::array<std::int16_t, kPrimeCount> kPrimes = [] {
         }
     }
     return primes;
-}();
+}
+();
 
 // The entries of the prime list: each prime in plain decimal digits.
 std::vector<std::u32string> PrimeEntries();

@@ -25,18 +25,6 @@ std::vector<std::u32string> SplitLines(std::u32string_view text) {
     return lines;
 }
 
-TEST(IsPrime, AgreesWithTheSieveBelowAThousand) {
-    const std::vector<std::u32string> primes = PrimesBelowAThousand();
-    std::size_t next = 0;
-    for (int n = -1; n < 1000; ++n) {
-        const std::string digits = std::to_string(n);
-        const bool sieved =
-            next < primes.size() && primes[next] == std::u32string(digits.begin(), digits.end());
-        EXPECT_EQ(IsPrime(n), sieved) << n;
-        next += sieved ? 1 : 0;
-    }
-}
-
 TEST(PrimeList, HoldsEveryPrimeBelowAThousandInAscendingOrder) {
     const FormModel form;
     ASSERT_EQ(form.entryCount(), 168);

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -86,7 +87,9 @@ std::int16_t NearestInt16(double value) {
     constexpr double kLowest = std::numeric_limits<std::int16_t>::min();
     constexpr double kHighest = std::numeric_limits<std::int16_t>::max();
     if (!(nearest >= kLowest && nearest <= kHighest)) {
-        throw std::range_error("number out of the 16-bit range: " + std::to_string(value));
+        char shown[32];
+        std::snprintf(shown, sizeof shown, "%.17g", value);
+        throw std::range_error(std::string("number out of the 16-bit range: ") + shown);
     }
     return static_cast<std::int16_t>(nearest);
 }

@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh --orca
-cmake --preset program >/dev/null
+scripts/configure-program.sh >/dev/null
 cmake --build --preset program
 
 export PROGRAM=build-program/app/euler-primes LOG="$PWD/build/orca.log"

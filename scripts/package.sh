@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh --package
-cmake --preset program
+scripts/configure-program.sh
 cmake --build --preset program
 rm -rf build-program/package
 cpack --config build-program/CPackConfig.cmake -B build-program/package

@@ -4,6 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake --preset program
+scripts/configure-program.sh
 cmake --build --preset program
 exec build-program/app/euler-primes

@@ -192,13 +192,13 @@ TEST(GuiSoak, RandomActionsKeepTheWindowConsistentAndItsMemoryFlat) {
     for (int i = 1; i <= events; ++i) {
         soak.step(i);
         if (i == warmUp) {
-            warmResident = ProcStatusKib("self", "VmRSS");
+            warmResident = ProcKib("self", "status", "VmRSS");
         }
         if (::testing::Test::HasFailure()) {
             FAIL() << "seed " << seed << ", stopped at action " << i;
         }
     }
-    const long growth = ProcStatusKib("self", "VmRSS") - warmResident;
+    const long growth = ProcKib("self", "status", "VmRSS") - warmResident;
     std::printf("%d actions, seed %u: resident memory grew by %ld KiB after the warm-up\n", events,
                 seed, growth);
     if (kMeasuresGrowth) {

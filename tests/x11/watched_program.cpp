@@ -3,6 +3,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -22,6 +23,10 @@ WatchedProgram::WatchedProgram(const std::string& path, const std::vector<std::s
     : display_(XOpenDisplay(nullptr)) {
     if (display_ == nullptr) {
         return;
+    }
+    int damageErrorBase = 0;
+    if (!XDamageQueryExtension(display_, &damageEventBase_, &damageErrorBase)) {
+        damageEventBase_ = -1;
     }
     XSelectInput(display_, DefaultRootWindow(display_), SubstructureNotifyMask);
     XSync(display_, False);
@@ -63,6 +68,13 @@ WatchedProgram::WindowId WatchedProgram::waitForWindow() {
             XNextEvent(display_, &event);
             if (event.type == MapNotify) {
                 mappedAt_ = Clock::now();
+                // Told of every drawing from now on: the program draws its
+                // first frame only once it is told that its window is shown.
+                if (damageEventBase_ >= 0) {
+                    damage_ =
+                        XDamageCreate(display_, event.xmap.window, XDamageReportRawRectangles);
+                    XFlush(display_);
+                }
                 return event.xmap.window;
             }
         }
@@ -140,8 +152,32 @@ unsigned long WatchedProgram::motifFunctions(WindowId window) const {
     return functions;
 }
 
-long WatchedProgram::peakResidentKib() const {
-    return ProcStatusKib(std::to_string(pid_), "VmHWM");
+WatchedProgram::Clock::duration WatchedProgram::timeToQuietFrame(WindowId window,
+                                                                 Clock::duration quiet) {
+    Clock::time_point lastDrawn{};
+    const auto deadline = Clock::now() + kPatience;
+    while (damage_ != 0 && Clock::now() < deadline) {
+        while (XPending(display_) > 0) {
+            XEvent event;
+            XNextEvent(display_, &event);
+            if (event.type == damageEventBase_ + XDamageNotify &&
+                reinterpret_cast<XDamageNotifyEvent*>(&event)->drawable == window) {
+                lastDrawn = Clock::now();
+            }
+        }
+        const auto since =
+            Clock::now() - (lastDrawn == Clock::time_point{} ? mappedAt_ : lastDrawn);
+        if (since >= quiet) {
+            break;
+        }
+        pollfd connection{ConnectionNumber(display_), POLLIN, 0};
+        poll(&connection, 1, 5);
+    }
+    return lastDrawn == Clock::time_point{} ? Clock::duration{} : lastDrawn - startedAt_;
+}
+
+long WatchedProgram::privateDirtyKib() const {
+    return ProcKib(std::to_string(pid_), "smaps_rollup", "Private_Dirty");
 }
 
 void WatchedProgram::askToClose(WindowId window) {

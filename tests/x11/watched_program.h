@@ -29,6 +29,10 @@ public:
     WindowId waitForWindow();
     // From just before the program started to the map of its window.
     Clock::duration timeToWindow() const { return mappedAt_ - startedAt_; }
+    // Waits until `window` has drawn nothing for `quiet`, and gives the time
+    // from just before the program started to the last drawing before that:
+    // its first complete frame. Zero when the window drew nothing at all.
+    Clock::duration timeToQuietFrame(WindowId window, Clock::duration quiet);
 
     std::string title(WindowId window) const;
     // The instance and class names of WM_CLASS, joined by a blank.
@@ -43,8 +47,10 @@ public:
     static constexpr unsigned long kMotifAll = 1, kMotifMinimize = 8, kMotifMaximize = 16,
                                    kMotifClose = 32;
 
-    // The program's peak resident memory so far (VmHWM), in KiB.
-    long peakResidentKib() const;
+    // The memory that the program has written and shares with no other
+    // process (Private_Dirty of smaps_rollup), in KiB: what it costs beyond
+    // the libraries that every Qt program maps.
+    long privateDirtyKib() const;
 
     // Sends WM_DELETE_WINDOW, as the window manager does for the close button.
     void askToClose(WindowId window);
@@ -55,7 +61,9 @@ private:
     bool running() const;
 
     _XDisplay* display_ = nullptr;
+    int damageEventBase_ = -1;
     pid_t pid_ = -1;
     Clock::time_point startedAt_;
     Clock::time_point mappedAt_;
+    unsigned long damage_ = 0;
 };

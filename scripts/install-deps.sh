@@ -12,6 +12,8 @@ case "${1:-}" in
     --screenshot) packages+=(xvfb xauth xdotool imagemagick) ;;
     --package) packages+=(dpkg-dev lintian) ;;
     --orca) packages+=(orca at-spi2-core dbus xvfb xauth xdotool) ;;
+    --windows) packages+=(g++-mingw-w64-x86-64-posix wine64 nsis googletest xvfb xauth xdotool
+                          zip imagemagick) ;;
 esac
 
 as_root=()

@@ -12,16 +12,23 @@ constexpr auto kDesktopEntry = "org.example.eulerprimes";
 }  // namespace
 
 void PreferX11WhereWaylandOffersIt() {
+#ifdef Q_OS_LINUX  // elsewhere DISPLAY names no X server that Qt could use
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     }
+#endif
 }
 
 void SetUpApplication(QApplication& app) {
+    // Built into the program where no system provides them (Windows), else
+    // from the system's Qt.
     auto* qtTexts = new QTranslator(&app);
-    if (qtTexts->load(QStringLiteral("qtbase_bg"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(qtTexts);
+    for (const QString& folder :
+         {QStringLiteral(":/translations"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+        if (qtTexts->load(QStringLiteral("qtbase_bg"), folder)) {
+            QApplication::installTranslator(qtTexts);
+            break;
+        }
     }
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntry));
 }

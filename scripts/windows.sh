@@ -72,7 +72,7 @@ fi
 
 step "the program and its tests"
 "$qt/bin/qt-cmake" -S "$project" -B "$build" -G Ninja \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$gtest" \
+    -DCMAKE_BUILD_TYPE=Release -DGTest_DIR="$gtest/lib/cmake/GTest" \
     -DEULER_BUILD_BENCHMARKS=OFF -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/lib/wine/wine64
 cmake --build "$build"
 

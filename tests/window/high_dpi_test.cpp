@@ -1,6 +1,10 @@
-// The window on a high-DPI screen. CTest runs this once for each scale, with
-// QT_SCALE_FACTOR or an offscreen screen of higher DPI, and names the device
-// pixel ratio to expect in EULER_EXPECTED_DPR.
+// The window on a high-DPI screen. CTest runs this once for each scale:
+//
+//     high_dpi_test RATIO PLATFORM [SCALE]
+//
+// RATIO is the device pixel ratio to expect, PLATFORM the Qt platform (an
+// offscreen screen of higher DPI, say) and SCALE a QT_SCALE_FACTOR. They come
+// as arguments, as Wine passes no QT_ variable on to a Windows program.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -16,11 +20,16 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <cstdio>
+#include <cstdlib>
 
 #include "expected_layout.h"
 #include "main_window.h"
 
 namespace {
+
+// The device pixel ratio to expect, from the command line.
+double expectedRatio = 0;
 
 class HighDpiTest : public ::testing::Test {
 protected:
@@ -29,16 +38,12 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
-    static double ExpectedRatio() {
-        return QString::fromLocal8Bit(qgetenv("EULER_EXPECTED_DPR")).toDouble();
-    }
-
     MainWindow window;
 };
 
 TEST_F(HighDpiTest, ControlsKeepTheirPlacesAndTheFrameScales) {
-    const double ratio = ExpectedRatio();
-    ASSERT_GT(ratio, 1.0) << "EULER_EXPECTED_DPR is not set";
+    const double ratio = expectedRatio;
+    ASSERT_GT(ratio, 1.0) << "no ratio to expect was given";
     EXPECT_DOUBLE_EQ(window.devicePixelRatioF(), ratio);
     EXPECT_EQ(window.size(), kClientArea);
     for (const ExpectedPlace& expected : kExpectedPlaces) {
@@ -77,6 +82,15 @@ TEST_F(HighDpiTest, FontScalesWithTheScreenAndNoTextIsClipped) {
 
 int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: high_dpi_test RATIO PLATFORM [SCALE]\n");
+        return 2;
+    }
+    expectedRatio = std::atof(argv[1]);
+    qputenv("QT_QPA_PLATFORM", argv[2]);
+    if (argc > 3) {
+        qputenv("QT_SCALE_FACTOR", argv[3]);
+    }
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -25,6 +25,7 @@
 
 #include "expected_layout.h"
 #include "main_window.h"
+#include "test_platform.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     expectedRatio = std::atof(argv[1]);
-    qputenv("QT_QPA_PLATFORM", argv[2]);
+    UseTestPlatform(argv[2]);
     if (argc > 3) {
         qputenv("QT_SCALE_FACTOR", argv[3]);
     }

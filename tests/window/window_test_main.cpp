@@ -3,22 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFont>
 
 #include "application_setup.h"
+#include "test_platform.h"
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-#ifdef Q_OS_WIN
-    // Offscreen, Qt for Windows reads font files from a folder; every Windows
-    // has Times New Roman there. Under Wine, Liberation Serif, with the same
-    // metrics, stands for it.
-    if (!qEnvironmentVariableIsSet("QT_QPA_FONTDIR")) {
-        qputenv("QT_QPA_FONTDIR", qgetenv("WINDIR") + "/Fonts");
-    }
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
-#endif
+    UseTestPlatform("offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     SetUpApplication(app);

@@ -8,7 +8,8 @@
 # 3. the program and its tests, with the project's own CMake;
 # 4. the tests under Wine on a private X server: the logic's and the window's
 #    tests (offscreen), and the real program, driven from the outside;
-# 5. a portable zip and an installer made with NSIS, in build-windows/out.
+# 5. a portable zip and an installer made with NSIS, in build-windows/out,
+#    and the installer tried under Wine: install, then uninstall.
 #
 #     scripts/windows.sh
 #
@@ -83,8 +84,10 @@ xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" bash -c '
     /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
     "$0"/fonts.sh
     ctest --test-dir "$1" --output-on-failure -L "logic|window"
-    "$0"/smoke.sh "$1/app/euler-primes.exe"
+    "$0"/smoke.sh "$1/euler-primes.exe"
 ' "$project/scripts/windows" "$build"
 
 step "the zip and the installer"
-"$project/scripts/windows/package.sh" "$build" "$qt"
+"$project/scripts/windows/package.sh" "$build" "$cache/qt6-base-6.4.2+dfsg"
+xvfb-run --auto-servernum bash -c '"$0"/install-check.sh "$1"/out/*-setup.exe' \
+    "$project/scripts/windows" "$build"

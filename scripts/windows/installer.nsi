@@ -1,6 +1,6 @@
 ; The program's installer, made by makensis (Debian's nsis) in package.sh:
 ;     makensis -DVERSION=1.0 -DSTAGE=DIR -DICON=FILE -DOUTFILE=FILE installer.nsi
-Unicode true
+Target amd64-unicode
 !include "MUI2.nsh"
 
 !define NAME "Ойлер - просто число"

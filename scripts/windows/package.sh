@@ -4,7 +4,7 @@
 #     package.sh BUILD QT_SOURCE
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-build="$1" qt_source="$2"
+build=$(cd "$1" && pwd) qt_source=$(cd "$2" && pwd)
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 name="euler-primes-$version-windows-x64"
 out="$build/out"
@@ -12,7 +12,7 @@ stage="$out/$name"
 
 rm -rf "$out"
 mkdir -p "$stage/licences"
-cp "$build/app/euler-primes.exe" "$stage/"
+cp "$build/euler-primes.exe" "$stage/"  # Qt puts programs at the top of a Windows build
 x86_64-w64-mingw32-strip "$stage/euler-primes.exe"
 cp "$here/README.txt" "$stage/README.txt"
 cp "$here/../../data/copyright" "$stage/licences/euler-primes.txt"

@@ -36,7 +36,7 @@ consteval std::size_t CountPrimesBelow(int bound) {
 
 inline constexpr std::size_t kPrimeCount = CountPrimesBelow(kPrimeBound);
 
-inline constexpr std::array<std::int16_t, kPrimeCount> kPrimes = []() consteval {
+consteval std::array<std::int16_t, kPrimeCount> PrimesBelowBound() {
     std::array<std::int16_t, kPrimeCount> primes{};
     std::size_t next = 0;
     for (int n = 0; n < kPrimeBound; ++n) {
@@ -46,7 +46,8 @@ inline constexpr std::array<std::int16_t, kPrimeCount> kPrimes = []() consteval 
     }
     return primes;
 }
-();
+
+inline constexpr std::array<std::int16_t, kPrimeCount> kPrimes = PrimesBelowBound();
 
 // The entries of the prime list: each prime in plain decimal digits.
 std::vector<std::u32string> PrimeEntries();

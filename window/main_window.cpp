@@ -1,6 +1,5 @@
 #include "main_window.h"
 
-#include <QApplication>
 #include <QColor>
 #include <QFont>
 #include <QIcon>

@@ -12,4 +12,5 @@ cmake --workflow --preset "${EULER_PRESET_PREFIX:-}sanitize"
 gcovr --root . --object-directory build-sanitize --filter 'logic/' \
     --exclude-directories 'build-sanitize/CMakeFiles' \
     --exclude-throw-branches --exclude-unreachable-branches \
-    --print-summary --fail-under-line 100 --fail-under-branch 100
+    --print-summary --fail-under-line 100 --fail-under-branch 100 \
+    build-sanitize  # and no other build's coverage data

@@ -10,6 +10,11 @@ namespace {
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kWhite{255, 255, 255};
 
+// Black or white, whichever contrasts more with `background`.
+Rgb BlackOrWhiteOn(const Rgb& background) {
+    return ContrastRatio(kBlack, background) >= ContrastRatio(kWhite, background) ? kBlack : kWhite;
+}
+
 double LinearChannel(int channel) {
     const double c = channel / 255.0;
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
@@ -32,7 +37,15 @@ Rgb ReadableTextColour(const Rgb& background, const Rgb& preferred) {
     if (ContrastRatio(preferred, background) >= kReadableContrast) {
         return preferred;
     }
-    return ContrastRatio(kBlack, background) >= ContrastRatio(kWhite, background) ? kBlack : kWhite;
+    return BlackOrWhiteOn(background);
+}
+
+Highlight VisibleHighlight(const Rgb& base, const Rgb& preferredBackground,
+                           const Rgb& preferredText) {
+    const Rgb background = ContrastRatio(preferredBackground, base) >= kVisibleContrast
+                               ? preferredBackground
+                               : BlackOrWhiteOn(base);
+    return {background, ReadableTextColour(background, preferredText)};
 }
 
 }  // namespace euler

@@ -19,8 +19,8 @@
 
 #include "announcer.h"
 #include "coloured_button.h"
+#include "colours.h"
 #include "commands.h"
-#include "contrast.h"
 #include "form_contents.h"
 #include "input_validator.h"
 #include "prime_list.h"
@@ -37,10 +37,6 @@ const QColor kLabelColour(255, 192, 128);
 const QColor kCheckColour(128, 255, 128);
 const QColor kClearColour(255, 0, 0);
 
-euler::Rgb ToRgb(const QColor& colour) {
-    return {colour.red(), colour.green(), colour.blue()};
-}
-
 // Gives `widget` a fixed background colour in `backgroundRole` and keeps its
 // text in `textRole` readable on it under any desktop theme: the theme's own
 // text colour where it is readable there, black or white where not.
@@ -51,7 +47,7 @@ void Paint(QWidget* widget, const QColor& background,
     palette.setColor(backgroundRole, background);
     const euler::Rgb text =
         euler::ReadableTextColour(ToRgb(background), ToRgb(palette.color(textRole)));
-    palette.setColor(textRole, QColor(text.red, text.green, text.blue));
+    palette.setColor(textRole, ToQColor(text));
     widget->setPalette(palette);
 }
 

@@ -1,5 +1,42 @@
 #include "prime_list.h"
 
+#include <QStyledItemDelegate>
+
+#include "colours.h"
+
+namespace {
+
+// Draws the highlighted entry in the colours that the logic chooses from the
+// palette's focused highlight, as a background of its own: the style then
+// draws it as an entry that is not selected and adds no selection colours of
+// its own.
+class VisibleHighlightDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!option->state.testFlag(QStyle::State_Selected)) {
+            return;
+        }
+        const QPalette& palette = option->palette;
+        const euler::Highlight highlight = euler::VisibleHighlight(
+            ToRgb(palette.color(QPalette::Active, QPalette::Base)),
+            ToRgb(palette.color(QPalette::Active, QPalette::Highlight)),
+            ToRgb(palette.color(QPalette::Active, QPalette::HighlightedText)));
+        option->state &= ~(QStyle::State_Selected | QStyle::State_MouseOver);
+        option->backgroundBrush = ToQColor(highlight.background);
+        option->palette.setColor(QPalette::Text, ToQColor(highlight.text));
+    }
+};
+
+}  // namespace
+
+PrimeList::PrimeList(QWidget* parent) : QListWidget(parent) {
+    setItemDelegate(new VisibleHighlightDelegate(this));
+}
+
 void PrimeList::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     if (hasFocus()) {
         QListWidget::currentChanged(current, previous);

@@ -44,6 +44,31 @@ void AppendLines(std::u32string& text, const Lines& lines) {
 
 }  // namespace
 
+std::u32string ShownLines(std::u32string_view programText) {
+    std::u32string shown;
+    for (std::size_t i = 0; i < programText.size(); ++i) {
+        if (programText.substr(i, kLineBreak.size()) == kLineBreak) {
+            shown += U'\n';
+            i += kLineBreak.size() - 1;
+        } else {
+            shown += programText[i];
+        }
+    }
+    return shown;
+}
+
+std::u32string ProgramLines(std::u32string_view shownText) {
+    std::u32string text;
+    for (const char32_t c : shownText) {
+        if (c == U'\n') {
+            text += kLineBreak;
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
 std::vector<std::u32string> PrimeEntries() {
     std::vector<std::u32string> entries;
     entries.reserve(kPrimes.size());

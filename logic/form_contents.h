@@ -10,6 +10,11 @@ namespace euler {
 
 inline constexpr std::u32string_view kLineBreak = U"\r\n";
 
+// A text box keeps its lines apart with LF alone, while the program's texts
+// end each line with CR LF: these turn one into the other.
+std::u32string ShownLines(std::u32string_view programText);
+std::u32string ProgramLines(std::u32string_view shownText);
+
 // The prime list holds every prime below this bound, in ascending order. The
 // table is worked out while compiling.
 inline constexpr int kPrimeBound = 1000;

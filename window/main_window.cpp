@@ -22,32 +22,23 @@
 #include "colours.h"
 #include "commands.h"
 #include "form_contents.h"
+#include "form_layout.h"
 #include "input_validator.h"
 #include "prime_list.h"
-#include "twips.h"
 #include "wayland_fixed_size.h"
 
 namespace {
 
-const QString kCaption = QStringLiteral("https://www.example.org Информатика - функция на Ойлер");
-constexpr QSize kClientSize = SizeFromTwips(6930, 5175);
-
-const QColor kWindowColour(192, 192, 255);
-const QColor kLabelColour(255, 192, 128);
-const QColor kCheckColour(128, 255, 128);
-const QColor kClearColour(255, 0, 0);
-
 // Gives `widget` a fixed background colour in `backgroundRole` and keeps its
 // text in `textRole` readable on it under any desktop theme: the theme's own
 // text colour where it is readable there, black or white where not.
-void Paint(QWidget* widget, const QColor& background,
+void Paint(QWidget* widget, const euler::Rgb& background,
            QPalette::ColorRole backgroundRole = QPalette::Window,
            QPalette::ColorRole textRole = QPalette::WindowText) {
     QPalette palette = widget->palette();
-    palette.setColor(backgroundRole, background);
-    const euler::Rgb text =
-        euler::ReadableTextColour(ToRgb(background), ToRgb(palette.color(textRole)));
-    palette.setColor(textRole, ToQColor(text));
+    palette.setColor(backgroundRole, ToQColor(background));
+    palette.setColor(
+        textRole, ToQColor(euler::ReadableTextColour(background, ToRgb(palette.color(textRole)))));
     widget->setPalette(palette);
 }
 
@@ -63,20 +54,20 @@ QString ToQString(std::u32string_view text) {
     return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A text box keeps its lines apart without CR, while the program's texts end
-// each line with CR LF; these two restore one from the other.
-QString ShownLines(std::u32string_view text) {
-    return ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+QString ControlName(euler::ControlIndex index) {
+    const std::string_view name = euler::kControls[index].name;
+    return QLatin1StringView(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-std::u32string ProgramLines(QString shown) {
-    return shown.replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdU32String();
+QRect ToQRect(const euler::Place& twips) {
+    const euler::Place pixels = euler::InPixels(twips);
+    return {pixels.left, pixels.top, pixels.width, pixels.height};
 }
 
 }  // namespace
 
 QFont MainWindow::Font() {
-    QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
+    QFont font(ToQString(euler::kFontFamily), euler::kFontPointSize, QFont::Normal);
     font.setStyleHint(QFont::Serif);
     return font;
 }
@@ -85,12 +76,12 @@ MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       decimalSeparator_(QLocale().decimalPoint().toStdU32String()) {
-    setWindowTitle(kCaption);
+    setWindowTitle(ToQString(euler::kWindowCaption));
     setWindowIcon(ProgramIcon());
     setFont(Font());
-    Paint(this, kWindowColour);
+    Paint(this, euler::kWindowColour);
     setAutoFillBackground(true);
-    setFixedSize(kClientSize);
+    setFixedSize(ToQRect(euler::kClientArea).size());
     WaylandFixedSize::Keep(this);
     move(screen()->availableGeometry().center() - rect().center());
 
@@ -100,71 +91,70 @@ MainWindow::MainWindow(QWidget* parent)
 }
 
 void MainWindow::createControls() {
-    const auto place = [](QWidget* control, const QString& name, const QRect& rect) {
-        control->setObjectName(name);
-        control->setGeometry(rect);
+    // Names, places and what a screen reader says of each control come from
+    // the window's description.
+    const auto place = [](QWidget* control, euler::ControlIndex index) {
+        const euler::Control& described = euler::kControls[index];
+        control->setObjectName(ControlName(index));
+        control->setGeometry(ToQRect(described.place));
+        control->setAccessibleName(ToQString(described.accessibleName));
+        control->setAccessibleDescription(ToQString(described.accessibleDescription));
+        control->setVisible(described.shown);
     };
-    const auto makeTextBox = [&](const QString& name, const QRect& rect,
-                                 std::u32string_view contents) {
+    const auto makeTextBox = [&](euler::ControlIndex index, std::u32string_view contents) {
         auto* box = new QPlainTextEdit(this);
-        place(box, name, rect);
+        place(box, index);
         box->setReadOnly(true);
         box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         box->setFocusPolicy(Qt::StrongFocus);
         box->setTabChangesFocus(true);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        box->setPlainText(ShownLines(contents));
+        box->setPlainText(ToQString(euler::ShownLines(contents)));
         return box;
     };
-    const auto makeLabel = [&](const QString& name, const QRect& rect, const QString& caption) {
-        auto* label = new QLabel(caption, this);
-        place(label, name, rect);
+    // A label names the control before it in tab order.
+    const auto makeLabel = [&](euler::ControlIndex index) {
+        const euler::Control& described = euler::kControls[index];
+        auto* label = new QLabel(ToQString(described.caption), this);
+        place(label, index);
         label->setAlignment(Qt::AlignCenter);
-        Paint(label, kLabelColour);
+        Paint(label, described.background);
         label->setAutoFillBackground(true);
+        if (described.labelled != euler::kNoControl) {
+            label->setBuddy(findChild<QWidget*>(ControlName(described.labelled)));
+        }
         return label;
     };
-    const auto makeButton = [&](const QString& name, const QRect& rect, const QString& caption,
-                                const QColor& face) {
-        auto* button = new ColouredButton(caption, this);
-        place(button, name, rect);
-        Paint(button, face, QPalette::Button, QPalette::ButtonText);
+    const auto makeButton = [&](euler::ControlIndex index) {
+        const euler::Control& described = euler::kControls[index];
+        auto* button = new ColouredButton(ToQString(described.caption), this);
+        place(button, index);
+        Paint(button, described.background, QPalette::Button, QPalette::ButtonText);
         return button;
     };
 
     // Created in tab order.
-    text1_[0] = makeTextBox(QStringLiteral("Text1(0)"), RectFromTwips(120, 3240, 6735, 1815),
-                            euler::TaskText());
-    text1_[1] = makeTextBox(QStringLiteral("Text1(1)"), RectFromTwips(2040, 4680, 6735, 1815),
-                            euler::Quotation());
-    text1_[1]->hide();
-    label1_[0] = makeLabel(QStringLiteral("Label1(0)"), RectFromTwips(960, 0, 4575, 375),
-                           QStringLiteral("Ойлер - просто число"));
+    text1_[0] = makeTextBox(euler::kTranscriptBox, euler::TaskText());
+    text1_[1] = makeTextBox(euler::kQuotationBox, euler::Quotation());
+    label1_[0] = makeLabel(euler::kTitleLabel);
 
     list1_ = new PrimeList(this);
-    place(list1_, QStringLiteral("List1"), RectFromTwips(240, 960, 855, 2055));
+    place(list1_, euler::kPrimeList);
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     list1_->setUniformItemSizes(true);  // one entry's size stands for all 168
     for (const std::u32string& entry : euler::PrimeEntries()) {
         list1_->addItem(ToQString(entry));
     }
-
-    label1_[1] = makeLabel(QStringLiteral("Label1(1)"), RectFromTwips(240, 600, 855, 375),
-                           QStringLiteral("прости"));
+    label1_[1] = makeLabel(euler::kPrimeListLabel);
 
     text2_ = new QLineEdit(this);
-    place(text2_, QStringLiteral("Text2"), RectFromTwips(2880, 720, 1215, 405));
+    place(text2_, euler::kInputBox);
     text2_->setValidator(new InputValidator(text2_));
     text2_->setAlignment(Qt::AlignCenter);
+    label1_[2] = makeLabel(euler::kInputLabel);
 
-    label1_[2] = makeLabel(QStringLiteral("Label1(2)"), RectFromTwips(1680, 720, 1215, 375),
-                           QStringLiteral("N [0..30]: "));
-    command1_[euler::kCheckCommand] =
-        makeButton(QStringLiteral("Command1(0)"), RectFromTwips(1800, 1440, 2415, 495),
-                   QStringLiteral("Въведи"), kCheckColour);
-    command1_[euler::kClearCommand] =
-        makeButton(QStringLiteral("Command1(1)"), RectFromTwips(4320, 2400, 2415, 495),
-                   QStringLiteral("Чисти"), kClearColour);
+    command1_[euler::kCheckCommand] = makeButton(euler::kCheckButton);
+    command1_[euler::kClearCommand] = makeButton(euler::kClearButton);
 
     // Each label overlaps its control's frame by a pixel; the frame stays whole.
     for (QLabel* label : label1_) {
@@ -177,30 +167,6 @@ void MainWindow::createControls() {
             &MainWindow::checkClicked);
     connect(command1_[euler::kClearCommand], &QPushButton::clicked, this,
             &MainWindow::clearClicked);
-    describeControls();
-}
-
-// What a screen reader says of each control. The labels name the list and
-// the input box for it too.
-void MainWindow::describeControls() {
-    const auto describe = [](QWidget* control, const QString& name, const QString& description) {
-        control->setAccessibleName(name);
-        control->setAccessibleDescription(description);
-    };
-    describe(text1_[0], QStringLiteral("Условие и изчисление"),
-             QStringLiteral("Условието на задачата, а след проверка изчислението и полученото "
-                            "число"));
-    describe(list1_, QStringLiteral("Прости числа под 1000"),
-             QStringLiteral("Всички 168 прости числа под 1000; след проверка полученото число е "
-                            "маркирано"));
-    describe(text2_, QStringLiteral("N от 0 до 30"),
-             QStringLiteral("Въведете естествено число N от 0 до 30 и натиснете „Въведи“"));
-    describe(command1_[euler::kCheckCommand], QStringLiteral("Въведи"),
-             QStringLiteral("Изчислява N*(N+1)+41 и маркира полученото число в списъка"));
-    describe(command1_[euler::kClearCommand], QStringLiteral("Чисти"),
-             QStringLiteral("Изчиства въведеното число, маркировката и изчислението"));
-    label1_[1]->setBuddy(list1_);
-    label1_[2]->setBuddy(text2_);
 }
 
 void MainWindow::checkClicked() {
@@ -237,11 +203,11 @@ void MainWindow::setInputText(std::u32string_view text) {
 }
 
 std::u32string MainWindow::transcript() const {
-    return ProgramLines(text1_[0]->toPlainText());
+    return euler::ProgramLines(text1_[0]->toPlainText().toStdU32String());
 }
 
 void MainWindow::setTranscript(std::u32string_view text) {
-    text1_[0]->setPlainText(ShownLines(text));
+    text1_[0]->setPlainText(ToQString(euler::ShownLines(text)));
 }
 
 std::int16_t MainWindow::entryCount() const {

@@ -42,7 +42,6 @@ private slots:
 
 private:
     void createControls();
-    void describeControls();
     template <typename Event>
     void handle(Event event);
 

@@ -1,9 +1,12 @@
 #include "conversions.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -16,6 +19,46 @@ constexpr int kSignificantDigits = 15;
 
 std::u32string Widen(std::string_view ascii) {
     return {ascii.begin(), ascii.end()};
+}
+
+// Debian 12's Emscripten (3.1.6) ships a libc++ without the floating-point
+// std::from_chars and std::to_chars, and without __cpp_lib_to_chars. There,
+// strtod and snprintf stand in for them: they read and write the same digits
+// in the "C" locale, which the program never leaves, and to_chars with a
+// precision is defined as printf's %.*g.
+
+// The number that `digits` (decimal digits with at most one ".") writes; no
+// value when it lies beyond the range of a double.
+std::optional<double> DecimalValue(const std::string& digits) {
+#ifdef __cpp_lib_to_chars
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                              std::chars_format::fixed);
+    if (error == std::errc::result_out_of_range) {
+        return std::nullopt;
+    }
+    return value;
+#else
+    errno = 0;
+    const double value = std::strtod(digits.c_str(), nullptr);
+    if (errno == ERANGE) {
+        return std::nullopt;
+    }
+    return value;
+#endif
+}
+
+// `value` with at most kSignificantDigits significant digits, as %g writes it.
+std::string GeneralText(double value) {
+    char buffer[32];
+#ifdef __cpp_lib_to_chars
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                            std::chars_format::general, kSignificantDigits);
+    return {buffer, end};
+#else
+    return {buffer, static_cast<std::size_t>(
+                        std::snprintf(buffer, sizeof buffer, "%.*g", kSignificantDigits, value))};
+#endif
 }
 
 }  // namespace
@@ -47,15 +90,10 @@ double ValueOfText(std::u32string_view text) {
     if (firstSignificant == std::string::npos) {
         return negative ? -0.0 : 0.0;
     }
-    double magnitude = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(),
-                                              magnitude, std::chars_format::fixed);
-    if (error == std::errc::result_out_of_range) {
-        // Without an exponent, only hundreds of digits get here: before the
-        // point they overflow, after it they underflow.
-        magnitude =
-            firstSignificant < number.find('.') ? std::numeric_limits<double>::infinity() : 0.0;
-    }
+    // Without an exponent, only hundreds of digits lie beyond the range of a
+    // double: before the point they overflow, after it they underflow.
+    const double magnitude = DecimalValue(number).value_or(
+        firstSignificant < number.find('.') ? std::numeric_limits<double>::infinity() : 0.0);
     return negative ? -magnitude : magnitude;
 }
 
@@ -63,15 +101,12 @@ std::u32string TextOfNumber(double value, std::u32string_view decimalSeparator) 
     if (value == 0.0) {
         value = 0.0;  // -0 reads as 0
     }
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                            std::chars_format::general, kSignificantDigits);
     std::u32string text;
-    for (const char* c = buffer; c != end; ++c) {
-        if (*c == '.') {
+    for (const char c : GeneralText(value)) {
+        if (c == '.') {
             text += decimalSeparator;
         } else {
-            text += static_cast<char32_t>(*c);
+            text += static_cast<char32_t>(c);
         }
     }
     return text;

@@ -133,8 +133,8 @@ constexpr bool InWholePixels(const Place& twips) {
     return twips.left % kTwipsPerPixel == 0 && twips.top % kTwipsPerPixel == 0 &&
            twips.width % kTwipsPerPixel == 0 && twips.height % kTwipsPerPixel == 0;
 }
-static_assert(InWholePixels(kClientArea) && std::ranges::all_of(kControls, [](const Control& c) {
-                  return InWholePixels(c.place);
-              }));
+static_assert(InWholePixels(kClientArea) &&
+              std::all_of(kControls.begin(), kControls.end(),
+                          [](const Control& c) { return InWholePixels(c.place); }));
 
 }  // namespace euler

@@ -5,15 +5,23 @@ set -euo pipefail
 
 packages=(cmake g++ ninja-build dpkg-dev qt6-base-dev libgl-dev fonts-liberation2
           qt6-translations-l10n)
+# The web page: Emscripten (whose tools need acorn), the font it ships and
+# what cuts it, and node with npm unless the machine has them already (from
+# Debian or elsewhere); its tests run in chromium.
+web_packages=(emscripten node-acorn googletest fonts-croscore fonttools woff2 python3 chromium)
+command -v node >/dev/null || web_packages+=(nodejs)
+command -v npm >/dev/null || web_packages+=(npm)
 case "${1:-}" in
     --tests) packages+=(clang clang-format libclang-rt-dev gcovr googletest libgtest-dev
                         libbenchmark-dev libx11-dev libxdamage-dev qt6-base-private-dev
-                        qt6-wayland weston xvfb xauth desktop-file-utils appstream locales) ;;
+                        qt6-wayland weston xvfb xauth desktop-file-utils appstream locales
+                        "${web_packages[@]}") ;;
+    --web) packages+=("${web_packages[@]}") ;;
     --screenshot) packages+=(xvfb xauth xdotool imagemagick) ;;
     --package) packages+=(dpkg-dev lintian) ;;
     --orca) packages+=(orca at-spi2-core dbus xvfb xauth xdotool) ;;
-    --windows) packages+=(g++-mingw-w64-x86-64-posix wine64 nsis googletest xvfb xauth xdotool
-                          zip imagemagick) ;;
+    --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis wixl
+                          googletest xvfb xauth xdotool x11-utils zip imagemagick) ;;
 esac
 
 as_root=()

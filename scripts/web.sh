@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# The program as a web page, with Debian's packages alone: Emscripten compiles
+# the logic to WebAssembly and the site is written into build-web/site, ready
+# for any static web server. Installs what it needs.
+#
+#     scripts/web.sh                 # build the site
+#     scripts/web.sh --serve [PORT]  # build it and serve it on 127.0.0.1 (port 8000)
+#     scripts/web.sh --test          # build it and run its tests: the logic's
+#                                    # under node, the page's in chromium
+#     scripts/web.sh --bench         # the page's figures in docs/performance.md
+#     scripts/web.sh --screenshot    # docs/screenshot-web.png, after a check of 5
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh --web
+prefix=""
+[[ "${CI:-}" == true ]] && prefix="ci-"
+if [[ "${1:-}" == --test ]]; then
+    exec cmake --workflow --preset "${prefix}web"
+fi
+cmake --preset "${prefix}web" >/dev/null
+cmake --build --preset "${prefix}web"
+
+tests=build-web/tests/web
+case "${1:-}" in
+    --serve) exec node web/serve.mjs build-web/site "${2:-8000}" ;;
+    --bench) exec node "$tests/page_ready.mjs" build-web/site "${CONTEXTS:-15}" ;;
+    --screenshot) exec node "$tests/page_screenshot.mjs" build-web/site docs/screenshot-web.png ;;
+esac
+echo "The site is in build-web/site"

@@ -1,19 +1,32 @@
 #!/usr/bin/env bash
-# What the Orca screen reader says of the real program: on a private X server
-# and session bus, Orca runs without a synthesiser and logs every utterance.
-# The script types 5 and presses "Въведи", then 31 and "Въведи" again, with
-# the keyboard alone, and prints what Orca said.
+# What the Orca screen reader says of the real program, or of the web page in
+# chromium: on a private X server and session bus, Orca runs without a
+# synthesiser and logs every utterance. The script types 5 and presses
+# "Въведи", then 31 and "Въведи" again, with the keyboard alone, and prints
+# what Orca said.
 #
-#     scripts/orca-check.sh            # the utterances; the full log in build/orca.log
+#     scripts/orca-check.sh            # the window; the full log in build/orca.log
+#     scripts/orca-check.sh --web      # the page; the full log in build-web/orca.log
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh --orca
-scripts/configure-program.sh >/dev/null
-cmake --build --preset program
-
-export PROGRAM=build-program/app/euler-primes LOG="$PWD/build/orca.log"
-mkdir -p build
+if [[ "${1:-}" == --web ]]; then
+    scripts/web.sh
+    node web/serve.mjs build-web/site 0 >build-web/serve.log & server=$!
+    trap 'kill $server' EXIT
+    until grep -o 'http://[^ ]*' build-web/serve.log >/dev/null 2>&1; do sleep 0.2; done
+    # Chromium tells screen readers of web pages only when asked to.
+    export PROGRAM="chromium --no-sandbox --user-data-dir=$(mktemp -d) --no-first-run
+        --disable-background-networking --disable-component-update --disable-sync
+        --disable-features=Translate --force-renderer-accessibility
+        --app=$(grep -o 'http://[^ ]*' build-web/serve.log)" LOG="$PWD/build-web/orca.log"
+else
+    scripts/configure-program.sh >/dev/null
+    cmake --build --preset program
+    export PROGRAM=build-program/app/euler-primes LOG="$PWD/build/orca.log"
+fi
+mkdir -p "$(dirname "$LOG")"
 rm -f "$LOG"
 xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" dbus-run-session -- bash -c '
     set -euo pipefail
@@ -22,13 +35,14 @@ xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" dbus-run-session
     sleep 1
     orca --replace --debug-file="$LOG" >/dev/null 2>&1 & orca=$!
     sleep 4
-    "$PROGRAM" & program=$!
-    window=$(xdotool search --sync --onlyvisible --name "Информатика")
+    $PROGRAM >/dev/null 2>&1 & program=$!
+    window=$(xdotool search --sync --onlyvisible --name "Информатика" | head -1)
     xdotool windowfocus --sync "$window"
-    sleep 2
+    sleep 4
     keys() { for key in "$@"; do xdotool key --window "$window" "$key"; sleep 1.5; done; }
     keys Tab Tab 5 Tab space                    # the input box, 5, "Въведи"
     keys shift+Tab BackSpace 3 1 Tab space      # back, 31, "Въведи"
+    sleep 4
     kill "$program" "$orca" "$bus"
 '
 grep -o "SPEECH OUTPUT: .*" "$LOG" | grep -v "^SPEECH OUTPUT: ''" | uniq

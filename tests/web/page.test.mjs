@@ -205,7 +205,13 @@ test('a screen reader hears the window’s names and descriptions, and the resul
   for (const [label, control] of [['Label1(1)', 'List1'], ['Label1(2)', 'Text2']]) {
     assert.equal(await page.$eval(`[id="${label}"]`, (l) => l.control?.id), control);
   }
+  // The live region, polite as a status is, speaks the result line.
+  await page.focus('#Text2');
+  await page.keyboard.type('0');
+  await page.click('#Command1\\(0\\)');
+  await page.waitForFunction(() => document.getElementById('announcer').textContent);
   const announcer = await page.accessibility.snapshot({root: await page.$('#announcer'),
                                                         interestingOnly: false});
   assert.equal(announcer.role, 'status');
+  assert.equal(announcer.children?.map((c) => c.name).join(''), 'Изчисленото число е: 41');
 });

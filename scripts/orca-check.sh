@@ -17,15 +17,18 @@ if [[ "${1:-}" == --web ]]; then
     trap 'kill $server' EXIT
     until grep -o 'http://[^ ]*' build-web/serve.log >/dev/null 2>&1; do sleep 0.2; done
     # Chromium tells screen readers of web pages only when asked to.
-    export PROGRAM="chromium --no-sandbox --user-data-dir=$(mktemp -d) --no-first-run
+    profile=$(mktemp -d)
+    PROGRAM="chromium --no-sandbox --user-data-dir=$profile --no-first-run
         --disable-background-networking --disable-component-update --disable-sync
         --disable-features=Translate --force-renderer-accessibility
-        --app=$(grep -o 'http://[^ ]*' build-web/serve.log)" LOG="$PWD/build-web/orca.log"
+        --app=$(grep -o 'http://[^ ]*' build-web/serve.log)"
+    LOG="$PWD/build-web/orca.log"
 else
     scripts/configure-program.sh >/dev/null
     cmake --build --preset program
-    export PROGRAM=build-program/app/euler-primes LOG="$PWD/build/orca.log"
+    PROGRAM=build-program/app/euler-primes LOG="$PWD/build/orca.log"
 fi
+export PROGRAM LOG
 mkdir -p "$(dirname "$LOG")"
 rm -f "$LOG"
 xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" dbus-run-session -- bash -c '

@@ -1,93 +1,131 @@
 #!/usr/bin/env bash
 # The program for Windows, cross-built here from Debian's packages alone:
 #
-# 1. Debian's Qt 6.4.2 source, cross-built once for Windows (static: Core,
-#    Gui, Widgets, Test, the windows and offscreen platform plugins) with the
-#    installed Linux Qt as the host Qt, and kept in the cache folder;
+# 1. Debian's source of the Qt that the Linux build uses, cross-built for
+#    Windows as scripts/windows/qt.cmake configures it (static, for size), with
+#    the installed Linux Qt as the host Qt;
 # 2. GoogleTest from Debian's googletest source, cross-built likewise;
 # 3. the program and its tests, with the project's own CMake;
 # 4. the tests under Wine on a private X server: the logic's and the window's
 #    tests (offscreen), and the real program, driven from the outside;
-# 5. a portable zip and an installer made with NSIS, in build-windows/out,
-#    and the installer tried under Wine: install, then uninstall.
+# 5. a portable zip, an installer made with NSIS and a Windows Installer
+#    package made with wixl, in build-windows/out, and the installer and the
+#    package each tried under Wine: install, start, uninstall.
 #
 #     scripts/windows.sh
 #
-# EULER_WINDOWS_CACHE chooses the cache folder (~/.cache/euler-primes-windows
-# unless set). A first run builds Qt and takes about half an hour on 2 cores.
+# Qt and GoogleTest are kept in the cache folder (EULER_WINDOWS_CACHE, else
+# ~/.cache/euler-primes-windows), each under a key of what built it: the
+# version of its source, of the compiler, and the options. Anything else
+# builds them anew.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 project=$PWD
+here="$project/scripts/windows"
 
 scripts/install-deps.sh --windows
+source "$here/wine.sh"
 
 cache="${EULER_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/euler-primes-windows}"
 toolchain="$project/cmake/mingw-w64.cmake"
-qt="$cache/qt-6.4.2"          # the installed Windows Qt
-gtest="$cache/googletest"     # the installed Windows GoogleTest
 build="$project/build-windows"
 mkdir -p "$cache"
 
-step() { echo "== $*"; }
+step() { echo "== $(date +%T) $*"; }
+installed_version() { dpkg-query -W -f='${Version}' "$1"; }
+# A short digest of the texts and files given.
+key() { for item in "$@"; do [[ -f "$item" ]] && cat "$item" || echo "$item"; done | sha256sum | cut -c1-16; }
 
-# Debian's source of a package, through an apt configuration of our own that
-# reads deb-src lines and leaves the system's alone.
+# The Windows Qt is built from the very source of the host Qt, whose tools
+# (moc, rcc, uic) it uses.
+qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+compiler="g++-mingw-w64-x86-64-posix $(installed_version g++-mingw-w64-x86-64-posix)"
+qt="$cache/qt-$(key "$qt_version" "$compiler" "$toolchain" "$here/qt.cmake")"
+gtest="$cache/googletest-$(key "$(installed_version googletest)" "$compiler" "$toolchain")"
+qt_source="$cache/source/qt6-base-$qt_version"
+
+# Debian's source of a package at a version, through an apt configuration of
+# our own that reads the system's sources (one-line or deb822) as deb-src
+# lines and leaves the system's configuration alone.
 debian_source() {
-    local apt="$cache/apt" package="$1"
-    mkdir -p "$apt/sources.d" "$apt/lists/partial"
-    sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
-        >"$apt/sources.d/debian-src.sources"
-    local options=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$apt/sources.d"
+    local package="$1" version="$2" folder="$3" apt="$cache/apt"
+    rm -rf "$apt" "$folder.partial"
+    mkdir -p "$apt/sources.d" "$apt/lists/partial" "$folder.partial"
+    { cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null || true; } |
+        sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' >"$apt/sources.list"
+    for sources in /etc/apt/sources.list.d/*.sources; do
+        [[ -f "$sources" ]] && sed 's/^Types:.*/Types: deb-src/' "$sources" && echo
+    done >"$apt/sources.d/system.sources"
+    local options=(-o Dir::Etc::SourceList="$apt/sources.list"
+                   -o Dir::Etc::SourceParts="$apt/sources.d"
                    -o Dir::State::Lists="$apt/lists" -o APT::Sandbox::User=root)
     apt-get "${options[@]}" update >/dev/null
-    (cd "$cache" && apt-get "${options[@]}" source "$package" >/dev/null)
+    (cd "$folder.partial" && apt-get "${options[@]}" source "$package=$version" >/dev/null)
+    mv "$folder.partial" "$folder"
 }
 
-if [[ ! -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ]]; then
-    step "Qt for Windows: Debian's source"
-    [[ -d "$cache/qt6-base-6.4.2+dfsg" ]] || debian_source qt6-base
-    step "Qt for Windows: configure and build (once)"
-    cmake -S "$cache/qt6-base-6.4.2+dfsg" -B "$cache/qt-build" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF \
-        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
-        -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
-        -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
-        -DFEATURE_tabletevent=OFF -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF \
-        -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \
-        -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
-        -DCMAKE_INSTALL_PREFIX="$qt" >"$cache/qt-configure.log"
-    cmake --build "$cache/qt-build"
-    cmake --install "$cache/qt-build" >/dev/null
+# Builds and installs a CMake project into PREFIX, unless PREFIX holds a
+# complete earlier build; older builds of the same kind go.
+#     cmake_once PREFIX SOURCE [CMAKE_ARGUMENTS...]
+cmake_once() {
+    local prefix="$1" source="$2"
+    shift 2
+    [[ -f "$prefix/.complete" ]] && return
+    rm -rf "$prefix" "$prefix.build"
+    cmake -S "$source" -B "$prefix.build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_INSTALL_PREFIX="$prefix" "$@" >"$prefix.configure.log"
+    cmake --build "$prefix.build"
+    cmake --install "$prefix.build" >/dev/null
+    rm -rf "$prefix.build"
+    touch "$prefix/.complete"
+    local kind="${prefix%-*}"
+    find "$cache" -maxdepth 1 -name "$(basename "$kind")-*" ! -name "$(basename "$prefix")*" \
+        -exec rm -rf {} +
+}
+
+if [[ ! -f "$qt/.complete" ]]; then
+    step "Qt for Windows: Debian's source of qt6-base $qt_version"
+    if [[ ! -d "$qt_source" ]]; then
+        rm -rf "$cache/source"
+        debian_source qt6-base "$qt_version" "$qt_source"
+    fi
+    step "Qt for Windows: configure and build (once for each source, compiler and options)"
+    cmake_once "$qt" "$(echo "$qt_source"/qt6-base-*/)" -C "$here/qt.cmake" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
 fi
 
-if [[ ! -f "$gtest/lib/cmake/GTest/GTestConfig.cmake" ]]; then
-    step "GoogleTest for Windows"
-    cmake -S /usr/src/googletest -B "$cache/googletest-build" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-        -DBUILD_GMOCK=OFF -Dgtest_disable_pthreads=OFF -DCMAKE_INSTALL_PREFIX="$gtest" >/dev/null
-    cmake --build "$cache/googletest-build"
-    cmake --install "$cache/googletest-build" >/dev/null
-fi
+step "GoogleTest for Windows"
+cmake_once "$gtest" /usr/src/googletest -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF \
+    -Dgtest_disable_pthreads=OFF
 
 step "the program and its tests"
 "$qt/bin/qt-cmake" -S "$project" -B "$build" -G Ninja \
     -DCMAKE_BUILD_TYPE=Release -DGTest_DIR="$gtest/lib/cmake/GTest" \
-    -DEULER_BUILD_BENCHMARKS=OFF -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/lib/wine/wine64
+    -DEULER_BUILD_BENCHMARKS=OFF -DCMAKE_CROSSCOMPILING_EMULATOR="$WINE" >/dev/null
 cmake --build "$build"
 
+# Wine's server and prefix are started before the tests: a cold start takes
+# longer than a test program may take to list its tests.
 step "the tests under Wine"
-export WINEPREFIX="$cache/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$cache/wine" WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$WINEPREFIX" "$build/out"
 xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" bash -c '
     set -euo pipefail
-    /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
+    trap "\"$WINESERVER\" -k" EXIT
+    "$WINESERVER" -p
+    "$WINE" wineboot --init
     "$0"/fonts.sh
     ctest --test-dir "$1" --output-on-failure -L "logic|window"
-    "$0"/smoke.sh "$1/euler-primes.exe"
-' "$project/scripts/windows" "$build"
+    WINDOWS_SCREENSHOT="$1/out/screenshot-wine.png" "$0"/smoke.sh "$1/euler-primes.exe"
+' "$here" "$build"
 
-step "the zip and the installer"
-"$project/scripts/windows/package.sh" "$build" "$cache/qt6-base-6.4.2+dfsg"
-xvfb-run --auto-servernum bash -c '"$0"/install-check.sh "$1"/out/*-setup.exe' \
-    "$project/scripts/windows" "$build"
+step "the zip, the installer and the Windows Installer package"
+"$here/package.sh" "$build" "$qt_source"/qt6-base-*/ "$qt_version"
+xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" bash -c '
+    set -euo pipefail
+    trap "\"$WINESERVER\" -k" EXIT
+    "$WINESERVER" -p
+    "$0"/install-check.sh "$1"/out/*-setup.exe "$1"/out/*-windows-x64/
+    "$0"/msi-check.sh "$1"/out/*.msi "$1"/out/*-windows-x64/ "$1"/app/icon/euler.ico
+' "$here" "$build"
+ls -l "$build"/out/*.{zip,exe,msi}

@@ -1,25 +1,55 @@
 #!/usr/bin/env bash
-# The installer under Wine: a silent install puts the program, its README and
-# licences, an uninstaller and a Start-menu entry in place; the uninstaller
-# takes them away again.
+# The NSIS installer under Wine, run silently as an IT admin runs it:
 #
-#     install-check.sh SETUP.exe
+# 1. into a folder that holds a file of the user's, it puts the program's
+#    files and an uninstaller there, a Start-menu entry and one uninstall
+#    entry;
+# 2. again over it (an upgrade), and there is still one uninstall entry;
+# 3. into a folder that holds a file of the user's under the name of one of
+#    ours, it refuses, and the file stays as it was;
+# 4. the uninstaller takes away everything of ours and nothing else: the
+#    user's file stays, and with it the folder.
+#
+#     install-check.sh SETUP.exe STAGE      (STAGE: the folder it installs)
 set -euo pipefail
+check=installer
+source "$(dirname "$0")/installation.sh"
 setup=$(realpath "$1")
-wine=/usr/lib/wine/wine64
-folder="$WINEPREFIX/drive_c/Program Files/Euler Primes"
-entry="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Ойлер - просто число.lnk"
-fail() { echo "installer: $*" >&2; exit 1; }
+stage=$(realpath "$2")
+export LC_ALL=C.UTF-8  # the Cyrillic folder names reach Wine intact
 
-"$wine" "$setup" /S
-for file in euler-primes.exe README.txt licences/LGPL-3.0-only.txt uninstall.exe; do
-    [[ -f "$folder/$file" ]] || fail "$file was not installed"
+mapfile -t ours < <(cd "$stage" && find . -type f | sed 's|^\./||')
+ours+=(uninstall.exe)
+shared="$(folder Учител)"
+rm -rf "$shared" "$(folder Ученик)"
+mkdir -p "$shared" "$(folder Ученик)"
+echo "the teacher's notes" >"$shared/Бележки.txt"
+echo "the pupil's own README" >"$(folder Ученик)/README.txt"
+
+for round in install upgrade; do
+    "$WINE" "$setup" /S '/D=C:\Учител' || fail "$round: exit status $?"
+    expect_files "$shared" Бележки.txt "${ours[@]}"
+    [[ $(start_menu_entries | wc -l) == 1 ]] || fail "$round: no Start-menu entry"
+    [[ $(uninstall_entries) == 1 ]] || fail "$round: $(uninstall_entries) uninstall entries"
 done
-[[ -f "$entry" ]] || fail "no Start-menu entry"
-"$wine" "$folder/uninstall.exe" /S
-for _ in $(seq 50); do
-    [[ ! -e "$folder" && ! -e "$entry" ]] && break
-    sleep 0.2
+
+status=0
+"$WINE" "$setup" /S '/D=C:\Ученик' || status=$?
+[[ $status == 2 ]] || fail "a folder with a README.txt of the user's: exit status $status"
+expect_files "$(folder Ученик)" README.txt
+[[ "$(cat "$(folder Ученик)/README.txt")" == "the pupil's own README" ]] ||
+    fail "the user's README.txt was overwritten"
+
+# The uninstaller goes on in a copy of itself and returns at once.
+"$WINE" "$shared/uninstall.exe" /S
+for _ in $(seq 100); do
+    [[ -e "$shared/uninstall.exe" ]] || break
+    sleep 0.3
 done
-[[ ! -e "$folder" && ! -e "$entry" ]] || fail "the uninstaller left files behind"
-echo "installer: installed with a Start-menu entry, uninstalled without a trace"
+sleep 1
+expect_files "$shared" Бележки.txt
+[[ -z "$(start_menu_entries)" ]] || fail "the Start-menu entry is left"
+[[ $(uninstall_entries) == 0 ]] || fail "the uninstall entry is left"
+rm -rf "$shared" "$(folder Ученик)"
+echo "$check: installed beside the user's file, upgraded in place with one uninstall entry," \
+    "refused a folder with a file of ours' name, uninstalled leaving the user's file alone"

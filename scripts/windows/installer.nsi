@@ -1,11 +1,21 @@
 ; The program's installer, made by makensis (Debian's nsis) in package.sh:
-;     makensis -DVERSION=1.0 -DSTAGE=DIR -DICON=FILE -DOUTFILE=FILE installer.nsi
+;     makensis -DVERSION=1.0 -DSTAGE=DIR -DFILES=FILES.nsh -DICON=FILE -DOUTFILE=FILE installer.nsi
+;
+; FILES.nsh lists what the installer puts in the folder, in the macros OurFiles
+; and OurFolders (package.sh writes it from STAGE). The uninstaller takes away
+; exactly those files, by name, and a folder only once it is empty, so that a
+; folder shared with the user's own files keeps them.
 Target amd64-unicode
 !include "MUI2.nsh"
+!include "${FILES}"
 
 !define NAME "Ойлер - просто число"
 !define PUBLISHER "Euler Primes developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\org.example.eulerprimes"
+!define UNINSTALLER "uninstall.exe"
+!define SHORTCUT "$SMPROGRAMS\${NAME}.lnk"
+; The exit code of a silent install that refuses its folder.
+!define REFUSED 2
 
 Name "${NAME}"
 OutFile "${OUTFILE}"
@@ -24,6 +34,7 @@ VIAddVersionKey /LANG=1026 "LegalCopyright" "${PUBLISHER}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !insertmacro MUI_PAGE_WELCOME
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE LeaveFolderPage
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -31,25 +42,89 @@ VIAddVersionKey /LANG=1026 "LegalCopyright" "${PUBLISHER}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Bulgarian"
 
+!macro PutFile FILE SOURCE
+    File "/oname=$INSTDIR\${FILE}" "${STAGE}/${SOURCE}"
+!macroend
+!macro MakeFolder FOLDER
+    CreateDirectory "$INSTDIR\${FOLDER}"
+!macroend
+!macro NoteFileOfTheSameName FILE SOURCE
+    IfFileExists "$INSTDIR\${FILE}" 0 +2
+        StrCpy $1 "${FILE}"
+!macroend
+!macro RemoveFile FILE SOURCE
+    Delete "$0\${FILE}"
+!macroend
+!macro RemoveFolderIfEmpty FOLDER
+    RMDir "$0\${FOLDER}"
+!macroend
+
+; Takes away an installation of ours from the folder $0: our files by name,
+; then the folders, each only if nothing else is left in it.
+!macro RemoveInstallation
+    !insertmacro OurFiles RemoveFile
+    Delete "$0\${UNINSTALLER}"
+    !insertmacro OurFolders RemoveFolderIfEmpty
+    RMDir "$0"
+!macroend
+
+; $1 = the name of a file in $INSTDIR that we would overwrite and that no
+; installation of ours put there, or "" when there is none.
+Function FindOthersFile
+    StrCpy $1 ""
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    StrCmp $0 $INSTDIR done  ; our own earlier installation: an upgrade
+    !insertmacro OurFiles NoteFileOfTheSameName
+    !insertmacro NoteFileOfTheSameName "${UNINSTALLER}" ""
+    done:
+FunctionEnd
+
+!define REFUSAL "Папката „$INSTDIR“ вече съдържа файл „$1“, който не е от тази програма. Изберете друга папка."
+
+Function LeaveFolderPage
+    Call FindOthersFile
+    StrCmp $1 "" +3
+        MessageBox MB_ICONEXCLAMATION|MB_OK "${REFUSAL}"
+        Abort
+FunctionEnd
+
 Section "Install"
-    SetOutPath "$INSTDIR"
-    File /r "${STAGE}/*.*"
-    WriteUninstaller "$INSTDIR\uninstall.exe"
     SetShellVarContext all
-    CreateShortcut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\euler-primes.exe" "" "$INSTDIR\euler-primes.exe" 0
+    Call FindOthersFile
+    StrCmp $1 "" +4
+        MessageBox MB_ICONEXCLAMATION|MB_OK "${REFUSAL}" /SD IDOK
+        SetErrorLevel ${REFUSED}
+        Quit
+    ; An earlier installation in another folder goes, so that one stays.
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    StrCmp $0 "" install
+    StrCmp $0 $INSTDIR install
+        !insertmacro RemoveInstallation
+    install:
+    !insertmacro OurFolders MakeFolder
+    !insertmacro OurFiles PutFile
+    WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+    CreateShortcut "${SHORTCUT}" "$INSTDIR\euler-primes.exe" "" "$INSTDIR\euler-primes.exe" 0
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\euler-primes.exe,0"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
 Section "Uninstall"
     SetShellVarContext all
-    Delete "$SMPROGRAMS\${NAME}.lnk"
-    RMDir /r "$INSTDIR"
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    StrCpy $0 $INSTDIR
+    !insertmacro RemoveInstallation
+    ; The Start-menu entry and the uninstall entry belong to the installation
+    ; that the registry names: an uninstaller left behind elsewhere keeps them.
+    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    StrCmp $1 $INSTDIR 0 done
+        Delete "${SHORTCUT}"
+        DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    done:
 SectionEnd

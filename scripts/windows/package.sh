@@ -1,32 +1,54 @@
 #!/usr/bin/env bash
-# The portable zip and the NSIS installer of a Windows build, in BUILD/out.
+# The portable zip, the NSIS installer and the Windows Installer package of a
+# Windows build, in BUILD/out.
 #
-#     package.sh BUILD QT_SOURCE
+#     package.sh BUILD QT_SOURCE QT_SOURCE_VERSION
+#
+# QT_SOURCE is the Qt source that the program was built with, whose licences
+# go with it; QT_SOURCE_VERSION its Debian version, which README.txt names.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "$1" && pwd) qt_source=$(cd "$2" && pwd)
+build=$(cd "$1" && pwd) qt_source=$(cd "$2" && pwd) qt_source_version="$3"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 name="euler-primes-$version-windows-x64"
 out="$build/out"
 stage="$out/$name"
+icon="$build/app/icon/euler.ico"
 
-rm -rf "$out"
+rm -rf "$stage" "$out/$name".* "$out/$name-setup.exe"
 mkdir -p "$stage/licences"
 cp "$build/euler-primes.exe" "$stage/"  # Qt puts programs at the top of a Windows build
 x86_64-w64-mingw32-strip "$stage/euler-primes.exe"
-cp "$here/README.txt" "$stage/README.txt"
+# Notepad of every Windows reads lines that end in CR LF.
+sed -e "s/@QT_VERSION@/${qt_source_version%%+*}/" -e "s/@QT_SOURCE_VERSION@/$qt_source_version/" \
+    -e 's/$/\r/' "$here/README.txt" >"$stage/README.txt"
 cp "$here/../../data/copyright" "$stage/licences/euler-primes.txt"
 cp "$qt_source/LICENSES/LGPL-3.0-only.txt" "$qt_source/LICENSES/GPL-3.0-only.txt" \
     "$stage/licences/"
-# The libraries that Qt builds into the program from its own source.
-third_party="$qt_source/src/3rdparty"
-for licence in double-conversion/LICENSE freetype/LICENSE.txt freetype/docs/FTL.TXT \
-               harfbuzz-ng/COPYING libpng/LICENSE md4c/LICENSE.md pcre2/LICENCE zlib/LICENSE; do
-    [[ -f "$third_party/$licence" ]] &&
-        cp "$third_party/$licence" "$stage/licences/${licence%%/*}-$(basename "$licence")"
+# The code of others that Qt builds into the program from its own source.
+grep -v '^#' "$here/third-party-licences.txt" | while read -r component licence; do
+    [[ "$licence" == /* ]] || licence="$qt_source/$licence"
+    cp "$licence" "$stage/licences/$component.txt"
 done
 
 (cd "$out" && zip -qr "$name.zip" "$name")
-makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$build/app/icon/euler.ico" \
+
+# What the NSIS installer puts in place, by name, for it and its uninstaller.
+files="$out/files.nsh"
+{
+    echo '!macro OurFiles ACTION'
+    (cd "$stage" && find . -type f | sed 's|^\./||' | sort) | while read -r file; do
+        echo "    !insertmacro \${ACTION} \"${file//\//\\}\" \"$file\""
+    done
+    echo '!macroend'
+    echo '!macro OurFolders ACTION'
+    (cd "$stage" && find . -mindepth 1 -type d | sed 's|^\./||' | sort -r) | while read -r folder; do
+        echo "    !insertmacro \${ACTION} \"${folder//\//\\}\""
+    done
+    echo '!macroend'
+} >"$files"
+makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DFILES="$files" -DICON="$icon" \
     -DOUTFILE="$out/$name-setup.exe" "$here/installer.nsi"
-ls -l "$out/$name.zip" "$out/$name-setup.exe"
+
+"$here/msi.sh" "$stage" "$version" "$icon" "$out/$name.msi"
+ls -l "$stage/euler-primes.exe" "$out/$name".{zip,msi} "$out/$name-setup.exe"

@@ -1,16 +1,28 @@
 #!/usr/bin/env bash
 # The real program under Wine, driven from the outside on the X display:
 # its window appears with the program's caption and a client area of
-# 462 x 345, a check of 5 changes the transcript and the list, and closing
-# the window (Alt+F4) ends the program with status 0. Leaves the window's
+# 462 x 345, its text is drawn in the Times-metric serif that the Wine
+# prefix gives for Times New Roman, a «5» typed into the input box shows
+# there, a check of 5 changes the transcript and the list, and closing the
+# window (Alt+F4) ends the program with status 0. Leaves the window's
 # picture after the check in WINDOWS_SCREENSHOT when that is set.
 #
 #     smoke.sh PATH/euler-primes.exe
 set -euo pipefail
+source "$(dirname "$0")/wine.sh"
 exe="$1"
 fail() { echo "smoke test: $*" >&2; exit 1; }
 
-/usr/lib/wine/wine64 "$exe" & program=$!
+# Wine's font channel names each face it chooses for a request.
+fonts=$(mktemp)
+# The faces that Wine chose for the program's requests of Times New Roman.
+times_new_roman() {
+    awk -F'"' '{ thread = substr($0, 1, index($0, ":")) }
+               /font_SelectFont L"/ { asked[thread] = $2 }
+               /select_font Chosen: / && asked[thread] == "Times New Roman" { print $2 }' \
+        "$fonts" | sort -u
+}
+WINEDEBUG=trace+font "$WINE" "$exe" 2>"$fonts" & program=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name "Информатика") ||
     fail "no window appeared"
 window=${window%%$'\n'*}
@@ -25,21 +37,32 @@ size=$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {p
 shot() { import -window "$window" "$1"; }
 # The average colour of a part of a picture: WIDTHxHEIGHT+LEFT+TOP.
 colour() { convert "$1" -crop "$2" -resize 1x1! -format '%[pixel:p{0,0}]' info:; }
-before=$(mktemp --suffix=.png) after=$(mktemp --suffix=.png)
-shot "$before"
-xdotool mousemove --window "$window" 232 61 click 1 sleep 0.5 type 5
-xdotool mousemove --window "$window" 200 112 click 1 sleep 1
-shot "$after"
-[[ "$(colour "$before" 449x121+8+216)" != "$(colour "$after" 449x121+8+216)" ]] ||
+input_box=81x27+192+48 transcript=449x121+8+216 list=57x137+16+64
+empty=$(mktemp --suffix=.png) typed=$(mktemp --suffix=.png) checked=$(mktemp --suffix=.png)
+trap 'rm -f "$fonts" "$empty" "$typed" "$checked"' EXIT
+xdotool mousemove --window "$window" 232 61 click 1 sleep 0.5 2>/dev/null
+shot "$empty"
+xdotool type 5 2>/dev/null
+sleep 0.5
+shot "$typed"
+xdotool mousemove --window "$window" 200 112 click 1 sleep 1 2>/dev/null
+shot "$checked"
+[[ "$(colour "$empty" $input_box)" != "$(colour "$typed" $input_box)" ]] ||
+    fail "the typed 5 does not show in the input box"
+[[ "$(colour "$typed" $transcript)" != "$(colour "$checked" $transcript)" ]] ||
     fail "the transcript did not change"
-[[ "$(colour "$before" 57x137+16+64)" != "$(colour "$after" 57x137+16+64)" ]] ||
+[[ "$(colour "$typed" $list)" != "$(colour "$checked" $list)" ]] ||
     fail "the list did not change"
-[[ -n "${WINDOWS_SCREENSHOT:-}" ]] && cp "$after" "$WINDOWS_SCREENSHOT"
-rm -f "$before" "$after"
+[[ -n "${WINDOWS_SCREENSHOT:-}" ]] && cp "$checked" "$WINDOWS_SCREENSHOT"
 
 xdotool key --window "$window" alt+F4
 status=0
 timeout 30 tail --pid=$program -f /dev/null || fail "the program did not end"
 wait $program || status=$?
 [[ $status -eq 0 ]] || fail "exit status $status"
-echo "smoke test: window, caption, 462x345, check of 5, closed with status 0"
+chosen=$(times_new_roman)
+[[ -n "$chosen" ]] && ! grep -qv '^Liberation Serif' <<<"$chosen" ||
+    fail "Times New Roman drawn in «$(echo $chosen)», not in Liberation Serif"
+echo "smoke test: window, caption, 462x345, Times New Roman drawn in" \
+    "$(paste -sd, <<<"$chosen" | sed 's/,/, /g'), 5 typed and shown, checked," \
+    "closed with status 0"

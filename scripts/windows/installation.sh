@@ -1,0 +1,54 @@
+# shellcheck shell=bash
+# What the checks of the installer and of the Windows Installer package look
+# at in the Wine prefix (WINEPREFIX). Source it after setting `check` to the
+# name that failures are reported under.
+source "$(dirname "${BASH_SOURCE[0]}")/wine.sh"
+
+readonly product="Ойлер - просто число"
+readonly programs="Microsoft/Windows/Start Menu/Programs/$product.lnk"
+
+# The program's Start-menu entries: for every user, or (where Wine's msiexec
+# puts a per-machine package's shortcut) for the user who installed it.
+start_menu_entries() {
+    find "$WINEPREFIX/drive_c/ProgramData/$programs" \
+        "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/"$programs" 2>/dev/null || true
+}
+
+# shellcheck disable=SC2154 # `check` is the caller's
+fail() { echo "$check: $*" >&2; exit 1; }
+
+# The folder of the prefix that Windows calls C:\NAME.
+folder() { echo "$WINEPREFIX/drive_c/$1"; }
+
+# How many programs named $product Windows lists under "Uninstall a
+# program", in the 64-bit and the 32-bit view of the registry.
+uninstall_entries() {
+    local exported
+    exported=$(mktemp --suffix=.reg)
+    for view in "" "Wow6432Node\\"; do
+        rm -f "$exported"
+        "$WINE" regedit /E "Z:${exported//\//\\}" \
+            "HKEY_LOCAL_MACHINE\\Software\\${view}Microsoft\\Windows\\CurrentVersion\\Uninstall" \
+            2>/dev/null || true
+        [[ -s "$exported" ]] && iconv -f UTF-16 -t UTF-8 "$exported"
+    done | grep -c "^\"DisplayName\"=\"$product\"" || true
+    rm -f "$exported"
+}
+
+# Whether the registry holds KEY (a full name, HKEY_LOCAL_MACHINE\...).
+registry_has() {
+    "$WINE" reg query "$1" >/dev/null 2>&1
+}
+
+# Fails unless FOLDER holds exactly the files listed (paths under it) and
+# nothing else.
+expect_files() {
+    local folder="$1"
+    shift
+    local expected actual
+    [[ -d "$folder" ]] || fail "$folder is gone"
+    expected=$(printf '%s\n' "$@" | sort)
+    actual=$(cd "$folder" && find . -type f | sed 's|^\./||' | sort)
+    [[ "$actual" == "$expected" ]] ||
+        fail "$folder holds $(echo $actual | tr '\n' ' '), expected $(echo $expected | tr '\n' ' ')"
+}

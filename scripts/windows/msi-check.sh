@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The Windows Installer package under Wine's msiexec, run silently as a
+# deployment service runs it:
+#
+# 1. installed for the machine into a folder that holds a file of the user's,
+#    it puts the program's files there, a Start-menu entry and one uninstall
+#    entry;
+# 2. the program starts from there and shows its window (smoke.sh);
+# 3. a package of a newer version, given no folder, replaces it in its folder:
+#    still one uninstall entry;
+# 4. removed, everything it installed goes and nothing else: the user's file
+#    stays, and with it the folder.
+#
+#     msi-check.sh PACKAGE.msi STAGE ICON  (STAGE: the folder it installs;
+#                                           ICON: the program's icon)
+set -euo pipefail
+check="Windows Installer package"
+here=$(dirname "$0")
+source "$here/installation.sh"
+windows_path() { echo "Z:$(realpath "$1" | tr / '\\')"; }
+package=$(windows_path "$1")
+stage=$(realpath "$2")
+newer=$(mktemp -d)/newer.msi
+trap 'rm -rf "$(dirname "$newer")"' EXIT
+version=$(msiinfo export "$1" Property | sed -n 's/^ProductVersion\t//p' | tr -d '\r')
+"$here/msi.sh" "$stage" "$version.1" "$3" "$newer"
+export LC_ALL=C.UTF-8  # the Cyrillic folder names reach Wine intact
+
+mapfile -t ours < <(cd "$stage" && find . -type f | sed 's|^\./||')
+shared="$(folder Учител)"
+marker='HKEY_LOCAL_MACHINE\Software\Euler Primes'
+rm -rf "$shared"
+mkdir -p "$shared"
+echo "the teacher's notes" >"$shared/Бележки.txt"
+
+"$WINE" msiexec /i "$package" /qn 'INSTALLDIR=C:\Учител' || fail "install: exit status $?"
+expect_files "$shared" Бележки.txt "${ours[@]}"
+[[ $(start_menu_entries | wc -l) == 1 ]] || fail "no Start-menu entry"
+[[ $(uninstall_entries) == 1 ]] || fail "$(uninstall_entries) uninstall entries"
+registry_has "$marker" || fail "no key $marker"
+
+"$here/smoke.sh" "$shared/euler-primes.exe"
+
+"$WINE" msiexec /i "$(windows_path "$newer")" /qn || fail "upgrade: exit status $?"
+expect_files "$shared" Бележки.txt "${ours[@]}"
+[[ $(uninstall_entries) == 1 ]] || fail "upgrade: $(uninstall_entries) uninstall entries"
+
+"$WINE" msiexec /x "$(windows_path "$newer")" /qn || fail "removal: exit status $?"
+expect_files "$shared" Бележки.txt
+[[ -z "$(start_menu_entries)" ]] || fail "the Start-menu entry is left"
+[[ $(uninstall_entries) == 0 ]] || fail "the uninstall entry is left"
+! registry_has "$marker" || fail "the key $marker is left"
+rm -rf "$shared"
+echo "$check: installed beside the user's file with one uninstall entry, started," \
+    "replaced by a newer version, removed leaving the user's file alone"

@@ -1,0 +1,74 @@
+# How scripts/windows.sh configures Debian's Qt source for Windows: an initial
+# cache (cmake -C). The Windows Qt is built once for each version of this file,
+# of the Qt source and of the compiler.
+#
+# A static Qt with what the program uses and no more, built for size: the
+# program is one window of labels, two text boxes, a line edit, a list and
+# two push buttons, with context menus, a message box, the clipboard,
+# accessibility and the Windows, Windows Vista and Fusion styles.
+
+set(CMAKE_BUILD_TYPE Release CACHE STRING "")
+set(BUILD_SHARED_LIBS OFF CACHE BOOL "")
+set(QT_BUILD_EXAMPLES OFF CACHE BOOL "")
+set(QT_BUILD_TESTS OFF CACHE BOOL "")
+
+# -Os throughout (Qt builds Core and Gui at -O3 otherwise). A static Qt is
+# built with each function in a section of its own, so the program takes only
+# what it reaches. No link-time optimisation: Qt 6.4.2 compiles for MinGW with
+# -Wa,-mbig-obj, and the LTO plugin of Debian 12's MinGW-w64 (GCC 12) cannot
+# read such objects ("plugin needed to handle lto object"), so the program
+# does not link.
+set(FEATURE_optimize_size ON CACHE BOOL "")
+
+# Qt's own copies of the libraries that Gui needs, as Windows has none.
+foreach(library zlib pcre2 harfbuzz freetype png jpeg)
+    set(FEATURE_system_${library} OFF CACHE BOOL "")
+endforeach()
+
+# Whole modules, image formats and back ends that nothing here uses. Without
+# tablet events, as the Debian source lacks the wintab headers. Direct2D stays:
+# without it, Qt 6.4.2 leaves out the DirectWrite font database that the
+# windows platform plugin needs.
+foreach(feature
+        sql network dbus printsupport concurrent xml tabletevent
+        jpeg gif ico imageformat_bmp imageformat_ppm imageformat_xbm imageformat_jpeg
+        movie picture pdf vulkan)
+    set(FEATURE_${feature} OFF CACHE BOOL "")
+endforeach()
+
+# Core: no MIME or time-zone database, calendars beyond the Gregorian,
+# processes, shared memory, file watching, XML, command-line parsing.
+foreach(feature
+        mimetype timezone jalalicalendar hijricalendar islamiccivilcalendar
+        process sharedmemory systemsemaphore filesystemwatcher commandlineparser xmlstream)
+    set(FEATURE_${feature} OFF CACHE BOOL "")
+endforeach()
+
+# Gui: no document writers or Markdown, session management, tray icon,
+# desktop services, undo framework or proxy models. The file-system model
+# stays, as the QtWidgets header that Qt 6.4.2 builds OpenGLWidgets with
+# includes it, and the standard item model, which the combo box needs.
+foreach(feature
+        textodfwriter textmarkdownreader textmarkdownwriter sessionmanager systemtrayicon
+        desktopservices undocommand proxymodel concatenatetablesproxymodel)
+    set(FEATURE_${feature} OFF CACHE BOOL "")
+endforeach()
+
+# Widgets that the window does not have, and the dialogs, views, style sheets
+# and effects that only they need: Qt's own widgets refer to many of them
+# (QDialog to the file dialog, QWidget to the graphics view), so they would
+# be linked in. Those stay that the Windows Vista style uses whatever the
+# features say (tab bars, tree and table views, spin and combo boxes, radio
+# buttons, progress bars, dock widgets, tool bars, the input dialog, ...), and
+# the group box and button group without which Qt 6.4.2's
+# qabstractbutton.cpp does not compile.
+foreach(feature
+        style_stylesheet effects gestures scroller
+        treewidget tablewidget columnview datawidgetmapper
+        datetimeedit calendarwidget textbrowser splashscreen
+        splitter formlayout lcdnumber dial fontcombobox completer fscompleter keysequenceedit
+        toolbox mdiarea statusbar graphicsview graphicseffect syntaxhighlighter undoview
+        tooltip statustip whatsthis
+        colordialog filedialog fontdialog progressdialog errormessage wizard)
+    set(FEATURE_${feature} OFF CACHE BOOL "")
+endforeach()

@@ -104,16 +104,19 @@ step "the program and its tests"
     -DEULER_BUILD_BENCHMARKS=OFF -DCMAKE_CROSSCOMPILING_EMULATOR="$WINE" >/dev/null
 cmake --build "$build"
 
-# Wine's server and prefix are started before the tests: a cold start takes
-# longer than a test program may take to list its tests.
+# The prefix is made, and Wine's server started to stay, before the tests: a
+# cold start takes longer than a test program may take to list its tests. A
+# server that is already running when wineboot first makes the prefix leaves
+# it half started, and every test program then waits seconds for it.
 step "the tests under Wine"
 export WINEPREFIX="$cache/wine" WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$WINEPREFIX" "$build/out"
+mkdir -p "$build/out"
 xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" bash -c '
     set -euo pipefail
-    trap "\"$WINESERVER\" -k" EXIT
-    "$WINESERVER" -p
     "$WINE" wineboot --init
+    "$WINESERVER" --wait
+    trap "\"$WINESERVER\" -k" EXIT
+    "$WINESERVER" --persistent
     "$0"/fonts.sh
     ctest --test-dir "$1" --output-on-failure -L "logic|window"
     WINDOWS_SCREENSHOT="$1/out/screenshot-wine.png" "$0"/smoke.sh "$1/euler-primes.exe"
@@ -124,8 +127,7 @@ step "the zip, the installer and the Windows Installer package"
 xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" bash -c '
     set -euo pipefail
     trap "\"$WINESERVER\" -k" EXIT
-    "$WINESERVER" -p
+    "$WINESERVER" --persistent
     "$0"/install-check.sh "$1"/out/*-setup.exe "$1"/out/*-windows-x64/
     "$0"/msi-check.sh "$1"/out/*.msi "$1"/out/*-windows-x64/ "$1"/app/icon/euler.ico
 ' "$here" "$build"
-ls -l "$build"/out/*.{zip,exe,msi}

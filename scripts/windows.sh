@@ -98,8 +98,10 @@ step "GoogleTest for Windows"
 cmake_once "$gtest" /usr/src/googletest -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF \
     -Dgtest_disable_pthreads=OFF
 
+# Configured afresh each time, as the Qt it was last configured with may be
+# gone (a new key); Ninja still rebuilds only what changed.
 step "the program and its tests"
-"$qt/bin/qt-cmake" -S "$project" -B "$build" -G Ninja \
+"$qt/bin/qt-cmake" --fresh -S "$project" -B "$build" -G Ninja \
     -DCMAKE_BUILD_TYPE=Release -DGTest_DIR="$gtest/lib/cmake/GTest" \
     -DEULER_BUILD_BENCHMARKS=OFF -DCMAKE_CROSSCOMPILING_EMULATOR="$WINE" >/dev/null
 cmake --build "$build"

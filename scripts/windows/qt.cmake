@@ -21,9 +21,19 @@ set(QT_BUILD_TESTS OFF CACHE BOOL "")
 set(FEATURE_optimize_size ON CACHE BOOL "")
 
 # Qt's own copies of the libraries that Gui needs, as Windows has none.
-foreach(library zlib pcre2 harfbuzz freetype png jpeg)
+foreach(library zlib pcre2 freetype png)
     set(FEATURE_system_${library} OFF CACHE BOOL "")
 endforeach()
+
+# The window draws with the raster engine and Windows' own font engines
+# (DirectWrite, GDI); its Latin and Cyrillic text needs no shaping beyond
+# Qt's own. So no OpenGL and no HarfBuzz. FreeType stays: without it Qt 6.4.2
+# builds no offscreen platform, which the window's tests run on. PCRE2
+# interprets the few regular expressions that Qt's own code uses, with no
+# just-in-time compiler.
+set(INPUT_opengl no CACHE STRING "")
+set(FEATURE_harfbuzz OFF CACHE BOOL "")
+set(CMAKE_C_FLAGS "-DPCRE2_DISABLE_JIT" CACHE STRING "")
 
 # Whole modules, image formats and back ends that nothing here uses. Without
 # tablet events, as the Debian source lacks the wintab headers. Direct2D stays:

@@ -32,8 +32,7 @@ as_root=()
 generate_bulgarian_locale() {
     locale -a 2>/dev/null | grep -qx 'bg_BG.utf8' && return
     echo "Generating the locale bg_BG.UTF-8"
-    "${as_root[@]}" sed -i 's/^# *\(bg_BG.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-    "${as_root[@]}" locale-gen
+    "${as_root[@]}" localedef -i bg_BG -f UTF-8 bg_BG.UTF-8
 }
 
 missing=()

@@ -19,6 +19,8 @@
 #include <QSet>
 #include <QTest>
 #include <QTimer>
+#include <clocale>
+#include <cstdlib>
 #include <memory>
 #include <stdexcept>
 
@@ -156,6 +158,19 @@ TEST(MainWindowTheme, TextOnTheFixedBackgroundsStaysReadableUnderADarkTheme) {
                   euler::kReadableContrast)
             << name;
     }
+}
+
+// Each run of these tests names its locale. Where the system lacks that
+// locale, the C library stays in the C locale while Qt still reads its name,
+// and a run "in Bulgarian" would prove nothing about the decimal comma.
+TEST(TestLocale, IsTheOneTheRunNames) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "a Windows program takes its locale from the user's settings";
+#else
+    EXPECT_STREQ(std::setlocale(LC_ALL, nullptr), std::getenv("LC_ALL"))
+        << "the locale is missing: run scripts/install-deps.sh --tests";
+    EXPECT_EQ(QString::fromLocal8Bit(std::localeconv()->decimal_point), QLocale().decimalPoint());
+#endif
 }
 
 TEST_F(MainWindowTest, QtsOwnTextsAreBulgarian) {

@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <thread>
 
 #include "proc_status.h"
@@ -16,6 +17,12 @@
 namespace {
 
 constexpr auto kPatience = std::chrono::seconds(30);
+
+// What a caller's environment may hold that would take the program away from
+// the watched X display, or give it another size than its own.
+constexpr const char* kCallersQtChoices[] = {"QT_QPA_PLATFORM", "QT_SCALE_FACTOR",
+                                             "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING",
+                                             "QT_FONT_DPI"};
 
 }  // namespace
 
@@ -38,6 +45,9 @@ WatchedProgram::WatchedProgram(const std::string& path, const std::vector<std::s
             argv.push_back(const_cast<char*>(argument.c_str()));
         }
         argv.push_back(nullptr);
+        for (const char* variable : kCallersQtChoices) {
+            unsetenv(variable);
+        }
         execv(path.c_str(), argv.data());
         _exit(127);
     }

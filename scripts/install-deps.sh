@@ -3,12 +3,12 @@
 # --tests those that its tests need too. Installs only what is missing.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build dpkg-dev qt6-base-dev libgl-dev fonts-liberation2
+packages=(cmake g++ ninja-build dpkg-dev python3 qt6-base-dev libgl-dev fonts-liberation2
           qt6-translations-l10n)
 # The web page: Emscripten (whose tools need acorn), the font it ships and
 # what cuts it, and node with npm unless the machine has them already (from
 # Debian or elsewhere); its tests run in chromium.
-web_packages=(emscripten node-acorn googletest fonts-croscore fonttools woff2 python3 chromium)
+web_packages=(emscripten node-acorn googletest fonts-croscore fonttools woff2 chromium)
 command -v node >/dev/null || web_packages+=(nodejs)
 command -v npm >/dev/null || web_packages+=(npm)
 case "${1:-}" in

@@ -4,9 +4,9 @@
 Primes are light, the values of N*(N+1)+41 are gold and run along a diagonal,
 the rest fades from the middle outwards. The image is an indexed PNG with a
 256-colour palette, written at 32 x 32 and, pixel for pixel enlarged, at the
-sizes given on the command line.
+sizes given on the command line (32 and whole multiples of it).
 
-    tools/make_icon.py window/icons/euler.png [SIZE:PATH ...]
+    tools/make_icon.py SIZE:PATH [SIZE:PATH ...]
 """
 import struct
 import sys
@@ -79,13 +79,11 @@ def png(pixels, scale):
             chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
 
 
-def main(path, *more):
+def main(*items):
     pixels = draw()
-    with open(path, "wb") as out:
-        out.write(png(pixels, 1))
-    for item in more:
-        size, other = item.split(":", 1)
-        with open(other, "wb") as out:
+    for item in items:
+        size, path = item.split(":", 1)
+        with open(path, "wb") as out:
             out.write(png(pixels, int(size) // SIDE))
 
 

@@ -96,7 +96,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     std::printf("\nmedians over %d pairs (times from the start of the process)\n", pairs);
-    const auto compare = [&](const char* what, double Run::*field, const char* target) {
+    const auto compare = [&](const char* what, auto field, const char* target) {
         const double mine = Median(program, field);
         const double theirs = Median(baseline, field);
         std::printf("%-22s program %7.1f ms, baseline %7.1f ms, ratio %.3f%s\n", what, mine, theirs,

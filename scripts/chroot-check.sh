@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The README's test command on a pristine Debian of the given release, as a
+# new user runs it: a chroot that debootstrap makes from Debian's archive, a
+# user with sudo, a clean clone of this repository's HEAD, then
+# scripts/test.sh, which installs what it needs. Needs root (debootstrap,
+# mounts); takes half an hour or more, most of it installing packages.
+#
+#     scripts/chroot-check.sh bookworm|trixie [MIRROR]
+#
+# The chroot stays in $EULER_CHROOT_DIR/SUITE (/var/tmp/euler-chroot/SUITE)
+# for a look afterwards; each run makes it anew.
+set -euo pipefail
+suite=${1:?usage: scripts/chroot-check.sh bookworm|trixie [MIRROR]}
+mirror=${2:-http://deb.debian.org/debian}
+project=$(cd "$(dirname "$0")/.." && pwd)
+root=${EULER_CHROOT_DIR:-/var/tmp/euler-chroot}/$suite
+
+[[ $(id -u) == 0 ]] || { echo "run as root: debootstrap and the mounts need it" >&2; exit 1; }
+command -v debootstrap >/dev/null || apt-get install -y --no-install-recommends debootstrap
+
+mounts=(proc dev dev/pts dev/shm)
+unmount() {
+    for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
+        mountpoint -q "$root/${mounts[i]}" && umount -l "$root/${mounts[i]}"
+    done
+    return 0
+}
+unmount
+rm -rf "$root"
+mkdir -p "$root"
+
+echo "== $(date +%T) debootstrap $suite"
+debootstrap --variant=minbase --include=sudo,git,ca-certificates "$suite" "$root" "$mirror" \
+    >"$root.debootstrap.log" 2>&1 || { tail -20 "$root.debootstrap.log"; exit 1; }
+
+trap unmount EXIT
+mount -t proc proc "$root/proc"
+mount --bind /dev "$root/dev"
+mount --bind /dev/pts "$root/dev/pts"
+mount -t tmpfs -o mode=1777 shm "$root/dev/shm"
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+
+chroot "$root" useradd --create-home --shell /bin/bash pupil
+echo "pupil ALL=(ALL) NOPASSWD: ALL" >"$root/etc/sudoers.d/pupil"
+git clone --quiet "$project" "$root/home/pupil/euler-primes"
+chroot "$root" chown -R pupil:pupil /home/pupil/euler-primes
+
+echo "== $(date +%T) scripts/test.sh as a user with sudo"
+started=$SECONDS
+chroot "$root" runuser --login pupil -c \
+    "cd euler-primes && CI=${CI:-} LANG=C.UTF-8 scripts/test.sh"
+echo "== $(date +%T) scripts/test.sh passed on $suite in $((SECONDS - started)) s"

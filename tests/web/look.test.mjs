@@ -18,6 +18,14 @@ async function highlightContrast(page) {
   await page.keyboard.type('5');
   await page.click('#Command1\\(0\\)');
   assert.equal(await page.evaluate(() => document.activeElement.id), 'Command1(0)');
+  // The browser scrolls the list to its selected entry when it next lays the
+  // page out, not at once.
+  await page.waitForFunction(() => {
+    const list = document.getElementById('List1');
+    const shown = list.getBoundingClientRect();
+    const entry = list.options[list.selectedIndex]?.getBoundingClientRect();
+    return entry && entry.top >= shown.top && entry.bottom <= shown.bottom;
+  });
   const {list, entry} = await page.$eval('#List1', (list) => {
     const rect = (r) => ({x: r.x, y: r.y, width: r.width, height: r.height});
     return {list: rect(list.getBoundingClientRect()),

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "application.h"
 #include "main_window.h"
 
 namespace {
@@ -63,7 +64,7 @@ int main(int argc, char* argv[]) {
     // default waits 5 ms between frames, which is not the program's time.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_QPA_UPDATE_IDLE_TIME", "0");
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

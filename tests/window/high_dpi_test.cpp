@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "application.h"
 #include "expected_layout.h"
 #include "main_window.h"
 #include "test_platform.h"
@@ -92,6 +93,6 @@ int main(int argc, char* argv[]) {
     if (argc > 3) {
         qputenv("QT_SCALE_FACTOR", argv[3]);
     }
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     return RUN_ALL_TESTS();
 }

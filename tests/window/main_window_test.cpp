@@ -173,6 +173,11 @@ TEST(TestLocale, IsTheOneTheRunNames) {
 #endif
 }
 
+TEST_F(MainWindowTest, TheApplicationHasTheWindowsFont) {
+    EXPECT_EQ(QApplication::font().family(), MainWindow::Font().family());
+    EXPECT_EQ(QApplication::font().pointSizeF(), MainWindow::Font().pointSizeF());
+}
+
 TEST_F(MainWindowTest, QtsOwnTextsAreBulgarian) {
     const std::unique_ptr<QMenu> menu(input()->createStandardContextMenu());
     ASSERT_FALSE(menu->actions().isEmpty());

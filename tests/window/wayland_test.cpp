@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include "application.h"
 #include "expected_layout.h"
 #include "main_window.h"
 
@@ -40,6 +41,6 @@ TEST(WaylandTitleBar, MaximiseAndFullScreenLeaveTheWindowAliveAndAtItsSize) {
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "wayland");
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -3,10 +3,9 @@
 // holds, with one QApplication for all, set up as the program sets up its own.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <string_view>
 
-#include "application_setup.h"
+#include "application.h"
 #include "test_platform.h"
 
 int main(int argc, char* argv[]) {
@@ -20,7 +19,6 @@ int main(int argc, char* argv[]) {
         }
     }
     qputenv("LC_ALL", locale);
-    QApplication app(argc, argv);
-    SetUpApplication(app);
+    Application app(argc, argv);
     return RUN_ALL_TESTS();
 }

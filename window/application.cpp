@@ -1,34 +1,39 @@
-#include "application_setup.h"
+#include "application.h"
 
-#include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include "main_window.h"
 
 namespace {
 
 // The desktop entry's name without ".desktop"; on Wayland, the app id.
 constexpr auto kDesktopEntry = "org.example.eulerprimes";
 
-}  // namespace
-
-void PreferX11WhereWaylandOffersIt() {
+// Qt chooses its platform while the QApplication is made, so this runs first.
+int& PreferX11WhereWaylandOffersIt(int& argc) {
 #ifdef Q_OS_LINUX  // elsewhere DISPLAY names no X server that Qt could use
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     }
 #endif
+    return argc;
 }
 
-void SetUpApplication(QApplication& app) {
+}  // namespace
+
+Application::Application(int& argc, char* argv[])
+    : QApplication(PreferX11WhereWaylandOffersIt(argc), argv) {
     // Built into the program where no system provides them (Windows), else
     // from the system's Qt.
-    auto* qtTexts = new QTranslator(&app);
+    auto* qtTexts = new QTranslator(this);
     for (const QString& folder :
          {QStringLiteral(":/translations"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
         if (qtTexts->load(QStringLiteral("qtbase_bg"), folder)) {
-            QApplication::installTranslator(qtTexts);
+            installTranslator(qtTexts);
             break;
         }
     }
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntry));
+    setDesktopFileName(QString::fromLatin1(kDesktopEntry));
+    setFont(MainWindow::Font());
 }

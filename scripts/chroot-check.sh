@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # The README's test command on a pristine Debian of the given release, as a
-# new user runs it: a chroot that debootstrap makes from Debian's archive, a
-# user with sudo, a clean clone of this repository's HEAD, then
-# scripts/test.sh, which installs what it needs. Needs root (debootstrap,
-# mounts); takes half an hour or more, most of it installing packages.
+# new user runs it: a chroot that debootstrap makes from Debian's archive
+# ($EULER_MIRROR, else deb.debian.org), a user with sudo, a clean clone of
+# this repository's HEAD, then scripts/test.sh, which installs what it needs.
+# With --plain, a plain build instead, with the program's build dependencies
+# alone (scripts/install-deps.sh): cmake -B build -G Ninja, cmake --build build.
+# Needs root (debootstrap, mounts).
 #
-#     scripts/chroot-check.sh bookworm|trixie [MIRROR]
+#     scripts/chroot-check.sh bookworm|trixie [--plain]
 #
 # The chroot stays in $EULER_CHROOT_DIR/SUITE (/var/tmp/euler-chroot/SUITE)
 # for a look afterwards; each run makes it anew.
 set -euo pipefail
-suite=${1:?usage: scripts/chroot-check.sh bookworm|trixie [MIRROR]}
-mirror=${2:-http://deb.debian.org/debian}
+suite=${1:?usage: scripts/chroot-check.sh bookworm|trixie [--plain]}
+plain=${2:-}
+mirror=${EULER_MIRROR:-http://deb.debian.org/debian}
 project=$(cd "$(dirname "$0")/.." && pwd)
 root=${EULER_CHROOT_DIR:-/var/tmp/euler-chroot}/$suite
 
@@ -51,9 +54,13 @@ echo "pupil ALL=(ALL) NOPASSWD: ALL" >"$root/etc/sudoers.d/pupil"
 git clone --quiet "$project" "$root/home/pupil/euler-primes"
 chroot "$root" chown -R pupil:pupil /home/pupil/euler-primes
 
-echo "== $(date +%T) scripts/test.sh as a user with sudo"
+if [[ "$plain" == --plain ]]; then
+    commands="scripts/install-deps.sh && cmake -B build -G Ninja && cmake --build build"
+else
+    commands="CI=${CI:-} scripts/test.sh"
+fi
+echo "== $(date +%T) $commands, as a user with sudo"
 started=$SECONDS
-chroot "$root" runuser --login pupil -c \
-    "cd euler-primes && CI=${CI:-} LANG=C.UTF-8 \
-     NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt scripts/test.sh"
-echo "== $(date +%T) scripts/test.sh passed on $suite in $((SECONDS - started)) s"
+chroot "$root" runuser --login pupil -c "cd euler-primes && export LANG=C.UTF-8 \
+    NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt && $commands"
+echo "== $(date +%T) passed on $suite in $((SECONDS - started)) s"

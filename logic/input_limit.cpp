@@ -11,17 +11,18 @@ InputEdit LimitInputEdit(std::u32string_view before, std::u32string_view after,
     if (after.size() <= kInputMaxLength) {
         return {std::u32string(after), cursor};
     }
-    // The edit replaced the middle of `before` by new characters; find the
-    // untouched ends.
-    const std::size_t shorter = std::min(before.size(), after.size());
-    std::size_t prefix = 0;
-    while (prefix < shorter && before[prefix] == after[prefix]) {
-        ++prefix;
+    // The edit replaced the middle of `before` by new characters, which end
+    // at the cursor: what follows the cursor is the untouched end of
+    // `before`, what precedes the edit the longest start that both share
+    // within the rest. A cursor that no edit could leave (more characters
+    // behind it than `before` holds) is taken as at the end.
+    if (cursor > after.size() || after.size() - cursor > before.size()) {
+        cursor = after.size();
     }
-    std::size_t suffix = 0;
-    while (prefix + suffix < shorter &&
-           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
-        ++suffix;
+    const std::size_t suffix = after.size() - cursor;
+    std::size_t prefix = 0;
+    while (prefix < before.size() - suffix && before[prefix] == after[prefix]) {
+        ++prefix;
     }
     const std::size_t room = kInputMaxLength - std::min(kInputMaxLength, prefix + suffix);
     const std::u32string_view brought = after.substr(prefix, after.size() - prefix - suffix);
@@ -31,6 +32,7 @@ InputEdit LimitInputEdit(std::u32string_view before, std::u32string_view after,
         .append(kept)
         .append(after.substr(after.size() - suffix));
     edit.cursor = prefix + kept.size();
+    edit.refused = kept.empty();
     return edit;
 }
 

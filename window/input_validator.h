@@ -10,8 +10,8 @@ class InputValidator : public QValidator {
 public:
     explicit InputValidator(QObject* parent) : QValidator(parent) {}
 
-    // Cuts what an edit brings so that the box keeps at most the limit; the
-    // text is always acceptable afterwards.
+    // Cuts what an edit brings so that the box keeps at most the limit; an
+    // edit of which nothing is kept is Invalid, and the box takes it back.
     State validate(QString& input, int& pos) const override;
 
 private:

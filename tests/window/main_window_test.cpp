@@ -291,6 +291,18 @@ TEST_F(MainWindowTest, InputBoxCentresItsTextAndRefusesAThirdCharacter) {
     QTest::keyClick(input(), Qt::Key_Left);
     TypeInto(input(), "3");
     EXPECT_EQ(input()->text(), "12") << "a third character typed between the two";
+    // A refused keystroke changes nothing: in «11» with the cursor in front, a
+    // third «1» leaves the cursor there, and an undo still takes back the
+    // typing before it.
+    input()->clear();
+    type("11");
+    QTest::keyClick(input(), Qt::Key_Home);
+    TypeInto(input(), "1");
+    EXPECT_EQ(input()->text(), "11");
+    EXPECT_EQ(input()->cursorPosition(), 0);
+    ASSERT_TRUE(input()->isUndoAvailable());
+    QTest::keyClick(input(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_LT(input()->text().size(), 2);
     window.setInputText(U"\U0001D465y");
     EXPECT_EQ(window.inputText(), U"\U0001D465y");
 }

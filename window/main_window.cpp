@@ -221,8 +221,7 @@ std::u32string MainWindow::entry(std::int16_t index) const {
 
 void MainWindow::setSelection(std::int16_t index) {
     euler::RequireSelectionIndex(index, entryCount());
-    // The new current row is the only one selected, scrolled into view.
-    list1_->setCurrentRow(index);
+    list1_->showAnswer(index);
 }
 
 std::u32string MainWindow::decimalSeparator() const {

@@ -8,9 +8,9 @@
 #include "form_state.h"
 
 class Announcer;
+class PrimeList;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -48,7 +48,7 @@ private:
     // Controls keep the names and indexes under which the logic knows them.
     std::array<QPlainTextEdit*, 2> text1_{};
     QLineEdit* text2_ = nullptr;
-    QListWidget* list1_ = nullptr;
+    PrimeList* list1_ = nullptr;
     std::array<QPushButton*, 2> command1_{};
     std::array<QLabel*, 3> label1_{};
     std::u32string decimalSeparator_;

@@ -37,12 +37,27 @@ PrimeList::PrimeList(QWidget* parent) : QListWidget(parent) {
     setItemDelegate(new VisibleHighlightDelegate(this));
 }
 
-void PrimeList::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    if (hasFocus()) {
-        QListWidget::currentChanged(current, previous);
-    } else {
-        // QListView's own override tells accessibility that the new current
-        // entry has the focus, whether or not the list has it.
-        QAbstractItemView::currentChanged(current, previous);
+void PrimeList::showAnswer(int row) {
+    const QModelIndex entry = model()->index(row, 0);
+    if (!entry.isValid()) {
+        clearSelection();
+        return;
     }
+    selectionModel()->select(entry, QItemSelectionModel::ClearAndSelect);
+    if (hasFocus()) {
+        selectionModel()->setCurrentIndex(entry, QItemSelectionModel::NoUpdate);
+    }
+    scrollTo(entry);
+}
+
+void PrimeList::focusInEvent(QFocusEvent* event) {
+    if (const QModelIndexList selected = selectionModel()->selectedIndexes(); !selected.isEmpty()) {
+        selectionModel()->setCurrentIndex(selected.front(), QItemSelectionModel::NoUpdate);
+    }
+    QListWidget::focusInEvent(event);
+}
+
+void PrimeList::focusOutEvent(QFocusEvent* event) {
+    QListWidget::focusOutEvent(event);
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }

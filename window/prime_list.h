@@ -10,13 +10,20 @@
 // and the Windows Vista style draws even a focused one in a pale blue of its
 // own.
 //
-// A selection that the program makes while the user is elsewhere moves no
-// one's focus: a screen reader hears of the list's current entry only while
-// the list has the keyboard focus.
+// The list's cursor (its current entry) stands on an entry only while the
+// list has the keyboard focus: an item view's entry tells accessibility that
+// it has the focus whenever it is current (Qt 6.4.2 and 6.8.2), and only the
+// control with the keyboard focus may say so. The program's answer is
+// selected without moving the cursor; when the list gets the focus, its
+// cursor goes to the selected entry, from which the arrow keys go on.
 class PrimeList : public QListWidget {
 public:
     explicit PrimeList(QWidget* parent);
 
+    // Selects `row` alone and scrolls it into view; -1 selects nothing.
+    void showAnswer(int row);
+
 protected:
-    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };

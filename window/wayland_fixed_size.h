@@ -6,8 +6,10 @@ class QWidget;
 
 // Keeps a window of fixed size alive and at its size on Wayland.
 //
-// Qt 6.4 draws its own title bar there and its maximise button asks the
-// compositor to maximise even a window of fixed size. The compositor answers
+// Qt draws its own title bar there and its maximise button asks the
+// compositor to maximise even a window of fixed size (seen with Qt 6.4.2 and
+// 6.8.2: the bradient decoration toggles the maximised state whatever the
+// window's size limits). The compositor answers
 // with the size of the screen, and a window that then stays at its own size
 // breaks the protocol: the compositor ends the connection and the program
 // with it. So the window takes the maximised size for a moment and goes

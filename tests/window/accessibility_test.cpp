@@ -25,6 +25,7 @@ struct Heard {
     QObject* object;
     QWidget* keyboardFocus;
     QString notification;
+    QString name;  // of the control or entry the event is about
 };
 
 std::vector<Heard> heard;
@@ -34,7 +35,8 @@ void Hear(QAccessibleEvent* event) {
     const bool notified = event->type() == QAccessible::ObjectShow && control &&
                           control->role() == QAccessible::Notification;
     heard.push_back({event->type(), event->object(), QApplication::focusWidget(),
-                     notified ? control->text(QAccessible::Name) : QString()});
+                     notified ? control->text(QAccessible::Name) : QString(),
+                     control ? control->text(QAccessible::Name) : QString()});
 }
 
 // Qt sends accessibility events only while a screen reader listens; this
@@ -94,6 +96,19 @@ protected:
     }
 
     void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+
+    // The names of the list's entries whose accessible state `has` says so.
+    template <typename Has>
+    QStringList entries(Has has) {
+        QAccessibleInterface* list = accessible("List1");
+        QStringList names;
+        for (int i = 0; i < list->childCount(); ++i) {
+            if (QAccessibleInterface* entry = list->child(i); has(entry->state())) {
+                names << entry->text(QAccessible::Name);
+            }
+        }
+        return names;
+    }
 
     MainWindow window;
 };
@@ -179,15 +194,10 @@ TEST_F(AccessibilityTest, KeyboardAloneChecksAndClearsAndTheResultIsReadable) {
     EXPECT_TRUE(
         transcript->text(0, transcript->characterCount()).contains("Изчисленото число е: 71"));
 
-    QAccessibleInterface* list = accessible("List1");
-    QStringList selected;
-    for (int i = 0; i < list->childCount(); ++i) {
-        QAccessibleInterface* entry = list->child(i);
-        if (entry->state().selected) {
-            selected << entry->text(QAccessible::Name);
-        }
-    }
-    EXPECT_EQ(selected, QStringList{"71"});
+    EXPECT_EQ(entries([](const QAccessible::State& state) { return state.selected; }),
+              QStringList{"71"});
+    EXPECT_EQ(entries([](const QAccessible::State& state) { return state.focused; }), QStringList{})
+        << "no entry may claim the focus, which is on «Въведи»";
 
     press(Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget()->objectName(), "Command1(1)");
@@ -195,6 +205,31 @@ TEST_F(AccessibilityTest, KeyboardAloneChecksAndClearsAndTheResultIsReadable) {
     EXPECT_EQ(window.findChild<QLineEdit*>("Text2")->text(), QString());
     EXPECT_TRUE(window.findChild<QListWidget*>("List1")->selectedItems().isEmpty());
     EXPECT_EQ(transcript->characterCount(), 0);
+}
+
+TEST_F(AccessibilityTest, InTheListAfterACheckTheArrowsGoOnFromTheAnswerEntryByEntry) {
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    press(Qt::Key_Tab);
+    press(Qt::Key_Space);
+    ScreenReader reader;
+    press(Qt::Key_Backtab);
+    press(Qt::Key_Backtab);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), "List1");
+    press(Qt::Key_Down);
+    press(Qt::Key_Down);
+    const QString listName = accessible("List1")->text(QAccessible::Name);
+    QStringList told;  // the entries a screen reader is told have the focus
+    for (const Heard& h : heard) {
+        if (h.type == QAccessible::Focus && h.object == FindControl(window, "List1") &&
+            h.keyboardFocus == h.object && h.name != listName) {
+            told << h.name;
+        }
+    }
+    EXPECT_EQ(told, (QStringList{"71", "73", "79"}));
+    EXPECT_EQ(entries([](const QAccessible::State& state) { return state.focused; }),
+              QStringList{"79"});
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ case "${1:-}" in
     --web) packages+=("${web_packages[@]}") ;;
     --screenshot) packages+=(xvfb xauth xdotool imagemagick) ;;
     --package) packages+=(dpkg-dev lintian) ;;
-    --orca) packages+=(orca at-spi2-core dbus xvfb xauth xdotool) ;;
+    --orca) packages+=(orca at-spi2-core dbus python3-pyatspi xvfb xauth xdotool) ;;
     --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis wixl
                           googletest xvfb xauth xdotool x11-utils zip imagemagick) ;;
 esac

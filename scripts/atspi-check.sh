@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Which controls of the real program claim the keyboard focus in the AT-SPI
+# tree, as a screen reader reads it: on a private X server and session bus,
+# after a check of 5 made with the keyboard (the focus on "Въведи"), then
+# with the focus moved back into the list and down it with the arrow keys.
+# Only the control with the keyboard focus, and in the list its current
+# entry, may claim it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh --orca
+scripts/configure-program.sh >/dev/null
+cmake --build --preset program
+export PROGRAM=build-program/app/euler-primes
+xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" dbus-run-session -- bash -c '
+    set -euo pipefail
+    export XDG_RUNTIME_DIR=$(mktemp -d) QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
+    sleep 1
+    $PROGRAM >/dev/null 2>&1 & program=$!
+    window=$(xdotool search --sync --onlyvisible --name "Информатика" | head -1)
+    xdotool windowfocus --sync "$window"
+    sleep 2
+    keys() { for key in "$@"; do xdotool key --window "$window" "$key"; sleep 0.7; done; }
+    keys Tab Tab 5 Tab space
+    tools/atspi_focused.py "after a check of 5"
+    keys shift+Tab shift+Tab
+    tools/atspi_focused.py "back into the list"
+    keys Down
+    tools/atspi_focused.py "Down"
+    keys Down
+    tools/atspi_focused.py "Down"
+    kill "$program" "$bus"
+' 2>/dev/null

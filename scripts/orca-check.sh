@@ -46,6 +46,10 @@ xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" dbus-run-session
     keys Tab Tab 5 Tab space                    # the input box, 5, "Въведи"
     keys shift+Tab BackSpace 3 1 Tab space      # back, 31, "Въведи"
     sleep 4
-    kill "$program" "$orca" "$bus"
+    # Orca writes its log through a buffer: it must end on its own, before
+    # the bus and the display go, for the last utterances to reach the file.
+    kill "$program" "$orca"
+    wait "$orca" || true
+    kill "$bus"
 '
 grep -o "SPEECH OUTPUT: .*" "$LOG" | grep -v "^SPEECH OUTPUT: ''" | uniq

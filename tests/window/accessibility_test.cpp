@@ -19,13 +19,14 @@
 namespace {
 
 // What a screen reader is told: the accessibility events of the window, with
-// the keyboard focus at the time and the shown notification's text.
+// the keyboard focus at the time, the name of what each is about, and whether
+// it is a notification being shown.
 struct Heard {
     QAccessible::Event type;
     QObject* object;
     QWidget* keyboardFocus;
-    QString notification;
     QString name;  // of the control or entry the event is about
+    bool notification;
 };
 
 std::vector<Heard> heard;
@@ -35,8 +36,7 @@ void Hear(QAccessibleEvent* event) {
     const bool notified = event->type() == QAccessible::ObjectShow && control &&
                           control->role() == QAccessible::Notification;
     heard.push_back({event->type(), event->object(), QApplication::focusWidget(),
-                     notified ? control->text(QAccessible::Name) : QString(),
-                     control ? control->text(QAccessible::Name) : QString()});
+                     control ? control->text(QAccessible::Name) : QString(), notified});
 }
 
 // Qt sends accessibility events only while a screen reader listens; this
@@ -58,8 +58,8 @@ public:
     QStringList announcements() {
         QStringList texts;
         for (const Heard& h : heard) {
-            if (!h.notification.isEmpty()) {
-                texts << h.notification;
+            if (h.notification && !h.name.isEmpty()) {
+                texts << h.name;
             }
         }
         heard.clear();

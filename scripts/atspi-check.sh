@@ -14,14 +14,10 @@ cmake --build --preset program
 export PROGRAM=build-program/app/euler-primes
 xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" dbus-run-session -- bash -c '
     set -euo pipefail
-    export XDG_RUNTIME_DIR=$(mktemp -d) QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-    /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
-    sleep 1
-    $PROGRAM >/dev/null 2>&1 & program=$!
-    window=$(xdotool search --sync --onlyvisible --name "Информатика" | head -1)
-    xdotool windowfocus --sync "$window"
+    source scripts/accessibility-session.sh
+    start_program
     sleep 2
-    keys() { for key in "$@"; do xdotool key --window "$window" "$key"; sleep 0.7; done; }
+    KEY_PAUSE=0.7
     keys Tab Tab 5 Tab space
     tools/atspi_focused.py "after a check of 5"
     keys shift+Tab shift+Tab
@@ -30,5 +26,5 @@ xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" dbus-run-session
     tools/atspi_focused.py "Down"
     keys Down
     tools/atspi_focused.py "Down"
-    kill "$program" "$bus"
+    end_session
 ' 2>/dev/null

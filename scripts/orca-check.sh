@@ -33,23 +33,17 @@ mkdir -p "$(dirname "$LOG")"
 rm -f "$LOG"
 xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" dbus-run-session -- bash -c '
     set -euo pipefail
-    export XDG_RUNTIME_DIR=$(mktemp -d) NO_AT_BRIDGE=0 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-    /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
-    sleep 1
+    source scripts/accessibility-session.sh
     orca --replace --debug-file="$LOG" >/dev/null 2>&1 & orca=$!
     sleep 4
-    $PROGRAM >/dev/null 2>&1 & program=$!
-    window=$(xdotool search --sync --onlyvisible --name "Информатика" | head -1)
-    xdotool windowfocus --sync "$window"
+    start_program
     sleep 4
-    keys() { for key in "$@"; do xdotool key --window "$window" "$key"; sleep 1.5; done; }
+    KEY_PAUSE=1.5
     keys Tab Tab 5 Tab space                    # the input box, 5, "Въведи"
     keys shift+Tab BackSpace 3 1 Tab space      # back, 31, "Въведи"
     sleep 4
     # Orca writes its log through a buffer: it must end on its own, before
     # the bus and the display go, for the last utterances to reach the file.
-    kill "$program" "$orca"
-    wait "$orca" || true
-    kill "$bus"
+    end_session "$orca"
 '
 grep -o "SPEECH OUTPUT: .*" "$LOG" | grep -v "^SPEECH OUTPUT: ''" | uniq

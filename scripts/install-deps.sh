@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building the program needs, and with
 # --tests those that its tests need too. Installs only what is missing.
+# --package installs what makes the Debian package and nothing else: dpkg-dev
+# and the Build-Depends of debian/control (so that a build in a pristine
+# Debian proves them complete); --package-checks what checks it afterwards.
 set -euo pipefail
 
 packages=(cmake g++ ninja-build dpkg-dev python3 qt6-base-dev libgl-dev fonts-liberation2
@@ -18,7 +21,8 @@ case "${1:-}" in
                         "${web_packages[@]}") ;;
     --web) packages+=("${web_packages[@]}") ;;
     --screenshot) packages+=(xvfb xauth xdotool imagemagick) ;;
-    --package) packages+=(dpkg-dev lintian) ;;
+    --package) packages=(dpkg-dev) ;;
+    --package-checks) packages=(lintian autopkgtest diffoscope-minimal) ;;
     --orca) packages+=(orca at-spi2-core dbus python3-pyatspi xvfb xauth xdotool) ;;
     --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis wixl
                           googletest xvfb xauth xdotool x11-utils zip imagemagick) ;;
@@ -48,4 +52,11 @@ if [[ ${#missing[@]} -gt 0 ]]; then
         apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 [[ "${1:-}" == --tests ]] && generate_bulgarian_locale
+project=$(cd "$(dirname "$0")/.." && pwd)
+if [[ "${1:-}" == --package ]] && ! (cd "$project" && dpkg-checkbuilddeps 2>/dev/null); then
+    echo "Installing the Build-Depends of debian/control"
+    "${as_root[@]}" apt-get update
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get build-dep -y --no-install-recommends "$project"
+fi
 exit 0

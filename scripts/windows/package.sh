@@ -22,7 +22,7 @@ x86_64-w64-mingw32-strip "$stage/euler-primes.exe"
 # Notepad of every Windows reads lines that end in CR LF.
 sed -e "s/@QT_VERSION@/${qt_source_version%%+*}/" -e "s/@QT_SOURCE_VERSION@/$qt_source_version/" \
     -e 's/$/\r/' "$here/README.txt" >"$stage/README.txt"
-cp "$here/../../data/copyright" "$stage/licences/euler-primes.txt"
+cp "$here/../../LICENSE" "$stage/licences/euler-primes.txt"
 cp "$qt_source/LICENSES/LGPL-3.0-only.txt" "$qt_source/LICENSES/GPL-3.0-only.txt" \
     "$stage/licences/"
 # The code of others that Qt builds into the program from its own source.

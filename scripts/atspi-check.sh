@@ -19,12 +19,12 @@ xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" dbus-run-session
     sleep 2
     KEY_PAUSE=0.7
     keys Tab Tab 5 Tab space
-    tools/atspi_focused.py "after a check of 5"
+    tools/atspi_read.py focused "after a check of 5"
     keys shift+Tab shift+Tab
-    tools/atspi_focused.py "back into the list"
+    tools/atspi_read.py focused "back into the list"
     keys Down
-    tools/atspi_focused.py "Down"
+    tools/atspi_read.py focused "Down"
     keys Down
-    tools/atspi_focused.py "Down"
+    tools/atspi_read.py focused "Down"
     end_session
 ' 2>/dev/null

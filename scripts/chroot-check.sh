@@ -5,15 +5,18 @@
 # this repository's HEAD, then scripts/test.sh, which installs what it needs.
 # With --plain, a plain build instead, with the program's build dependencies
 # alone (scripts/install-deps.sh): cmake -B build -G Ninja, cmake --build build.
+# With --package, the Debian package instead: scripts/package.sh --test
+# --reproducible, which builds it with its Build-Depends alone, then runs
+# lintian, the autopkgtest and a second build to compare.
 # Needs root (debootstrap, mounts).
 #
-#     scripts/chroot-check.sh bookworm|trixie [--plain]
+#     scripts/chroot-check.sh bookworm|trixie [--plain|--package]
 #
 # The chroot stays in $EULER_CHROOT_DIR/SUITE (/var/tmp/euler-chroot/SUITE)
 # for a look afterwards; each run makes it anew.
 set -euo pipefail
-suite=${1:?usage: scripts/chroot-check.sh bookworm|trixie [--plain]}
-plain=${2:-}
+suite=${1:?usage: scripts/chroot-check.sh bookworm|trixie [--plain|--package]}
+mode=${2:-}
 mirror=${EULER_MIRROR:-http://deb.debian.org/debian}
 project=$(cd "$(dirname "$0")/.." && pwd)
 root=${EULER_CHROOT_DIR:-/var/tmp/euler-chroot}/$suite
@@ -54,11 +57,11 @@ echo "pupil ALL=(ALL) NOPASSWD: ALL" >"$root/etc/sudoers.d/pupil"
 git clone --quiet "$project" "$root/home/pupil/euler-primes"
 chroot "$root" chown -R pupil:pupil /home/pupil/euler-primes
 
-if [[ "$plain" == --plain ]]; then
-    commands="scripts/install-deps.sh && cmake -B build -G Ninja && cmake --build build"
-else
-    commands="CI=${CI:-} scripts/test.sh"
-fi
+case "$mode" in
+    --plain) commands="scripts/install-deps.sh && cmake -B build -G Ninja && cmake --build build" ;;
+    --package) commands="scripts/package.sh --test --reproducible" ;;
+    *) commands="CI=${CI:-} scripts/test.sh" ;;
+esac
 echo "== $(date +%T) $commands, as a user with sudo"
 started=$SECONDS
 chroot "$root" runuser --login pupil -c "cd euler-primes && export LANG=C.UTF-8 \

@@ -71,6 +71,7 @@ if [[ $reproducible == yes ]]; then
     # A longer path than the first build's, a later time, other settings.
     again=$out/again/in/another/folder
     echo "== $(date +%T) the binary packages again, in $again"
+    mkdir -p "$again"
     dpkg-source -x "$out/${source}_$version.dsc" "$again/$source-$upstream" >/dev/null
     (cd "$again/$source-$upstream" && umask 0002 && TZ=Pacific/Kiritimati \
         dpkg-buildpackage -b -us -uc -Jauto >"$again/build.log" 2>&1) ||

@@ -10,15 +10,16 @@
 
 namespace {
 
-// EULER_PROGRAM in the environment names another binary: an installed one.
-const char* ProgramPath() {
-    const char* path = std::getenv("EULER_PROGRAM");
-    return path ? path : EULER_PROGRAM;
+// EULER_PROGRAM and EULER_DESKTOP_ENTRY in the environment name others than
+// the build's: the installed ones.
+const char* FromEnvironment(const char* variable, const char* built) {
+    const char* path = std::getenv(variable);
+    return path ? path : built;
 }
 
 // A key of the desktop entry that the program is started from.
 std::string DesktopEntryValue(const std::string& key) {
-    std::ifstream entry(EULER_DESKTOP_ENTRY);
+    std::ifstream entry(FromEnvironment("EULER_DESKTOP_ENTRY", EULER_DESKTOP_ENTRY));
     for (std::string line; std::getline(entry, line);) {
         if (line.rfind(key + "=", 0) == 0) {
             return line.substr(key.size() + 1);
@@ -29,8 +30,9 @@ std::string DesktopEntryValue(const std::string& key) {
 
 TEST(ProgramUnderX, OpensItsFixedWindowAndEndsWhenItIsClosed) {
     // Options that Qt would read from a command line; the program takes none.
-    WatchedProgram program(ProgramPath(), {"-qwindowtitle", "X", "-stylesheet", "/nonexistent",
-                                           "-reverse", "-platform", "offscreen"});
+    WatchedProgram program(FromEnvironment("EULER_PROGRAM", EULER_PROGRAM),
+                           {"-qwindowtitle", "X", "-stylesheet", "/nonexistent", "-reverse",
+                            "-platform", "offscreen"});
     ASSERT_TRUE(program.connected()) << "no X server: run this test under xvfb-run";
 
     const WatchedProgram::WindowId window = program.waitForWindow();

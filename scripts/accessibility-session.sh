@@ -1,8 +1,8 @@
 # shellcheck shell=bash
-# The session in which orca-check.sh and atspi-check.sh run the program or
-# the page: source it inside a private X server and session bus (xvfb-run …
-# dbus-run-session). It starts the AT-SPI bus and has Qt and chromium talk to
-# it, and gives:
+# The session in which orca-check.sh, atspi-check.sh and the Debian package's
+# keyboard-check run the program or the page: source it inside a private X
+# server and session bus (xvfb-run … dbus-run-session). It starts the AT-SPI
+# bus and has Qt and chromium talk to it, and gives:
 #   start_program   starts $PROGRAM and focuses its window
 #   keys KEY...     presses the keys in it, $KEY_PAUSE seconds apart
 #   end_session [PID...]

@@ -20,21 +20,29 @@ WaylandFixedSize::WaylandFixedSize(QWidget* window) : QObject(window), window_(w
     window_->installEventFilter(this);
 }
 
+// Runs twice for each maximise: when the title bar asks and when the
+// compositor's answer arrives. Qt passes a request on only where it differs
+// from the compositor's latest answer, so an ask made before the answer is
+// dropped and the one made after it reaches the compositor.
 void WaylandFixedSize::stateChanged(Qt::WindowState state) {
     if (state != Qt::WindowMaximized && state != Qt::WindowFullScreen) {
         return;
     }
     released_ = true;
     window_->windowHandle()->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-    // Asking back before the compositor's answer has arrived would be lost:
-    // the window asks again until it is normal once more.
     QMetaObject::invokeMethod(
         this, [this] { window_->windowHandle()->setWindowStates(Qt::WindowNoState); },
         Qt::QueuedConnection);
 }
 
+// The size is fixed again once the compositor's answers have brought the
+// window back to normal at its own size. That shows as a resize, or, when Qt
+// has applied the maximised size and the normal one before the widget heard
+// of either (seen with Qt 6.4.2 on a busy machine), as the widget's change of
+// state alone.
 bool WaylandFixedSize::eventFilter(QObject* watched, QEvent* event) {
-    if (released_ && event->type() == QEvent::Resize &&
+    if (released_ &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::WindowStateChange) &&
         window_->windowHandle()->windowStates() == Qt::WindowNoState &&
         window_->size() == window_->maximumSize()) {
         released_ = false;

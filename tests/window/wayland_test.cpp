@@ -28,7 +28,10 @@ TEST(WaylandTitleBar, MaximiseAndFullScreenLeaveTheWindowAliveAndAtItsSize) {
     for (const Qt::WindowState asked :
          {Qt::WindowMaximized, Qt::WindowMaximized, Qt::WindowFullScreen}) {
         native->setWindowStates(asked);
-        EXPECT_TRUE(QTest::qWaitFor(backToNormal, 5000)) << "state " << asked;
+        EXPECT_TRUE(QTest::qWaitFor(backToNormal, 5000))
+            << "asked " << asked << ", now state " << native->windowStates().toInt() << ", size "
+            << window.width() << "x" << window.height() << ", maximum " << native->maximumWidth()
+            << "x" << native->maximumHeight();
     }
     // A broken protocol ends the connection a moment later.
     QTest::qWait(500);

@@ -29,6 +29,7 @@
 #include "drawn_colours.h"
 #include "expected_layout.h"
 #include "form_contents.h"
+#include "list_cursor.h"
 #include "main_window.h"
 #include "user_input.h"
 
@@ -376,6 +377,33 @@ TEST_F(MainWindowTest, TheUsersOwnSelectionGivesWayToTheNextCheck) {
     type("0");
     click("Command1(0)");
     EXPECT_EQ(selectedEntries(), QStringList{"41"});
+}
+
+// The page's list follows the same rule for these keys; this holds it to
+// what the window's list does.
+TEST_F(MainWindowTest, TheListsKeysMoveTheSelectionAsTheRuleThePageFollowsSays) {
+    const struct {
+        Qt::Key qt;
+        euler::ListKey key;
+    } keys[] = {
+        {Qt::Key_Up, euler::ListKey::kUp},         {Qt::Key_Down, euler::ListKey::kDown},
+        {Qt::Key_PageUp, euler::ListKey::kPageUp}, {Qt::Key_PageDown, euler::ListKey::kPageDown},
+        {Qt::Key_Home, euler::ListKey::kHome},     {Qt::Key_End, euler::ListKey::kEnd}};
+    const int rowsInView = list()->viewport()->height() / list()->sizeHintForRow(0);
+    for (const std::int16_t selected : {-1, 0, 5, 19, 162, 167}) {
+        for (const auto& k : keys) {
+            transcriptBox()->setFocus();
+            window.setSelection(selected);
+            list()->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(list(), k.qt);
+            const std::int16_t cursor = euler::ListCursorOnFocus(selected);
+            const std::int16_t moved =
+                euler::ListCursorAfter(k.key, cursor, window.entryCount(), rowsInView);
+            const int expected = moved != cursor ? moved : selected;
+            EXPECT_EQ(list()->selectionModel()->selectedRows().value(0).row(), expected)
+                << "key " << k.qt << " from " << selected;
+        }
+    }
 }
 
 TEST_F(MainWindowTest, FractionsAreWrittenWithTheLocalesDecimalSeparator) {

@@ -7,32 +7,11 @@
 
 #include "form_model.h"
 #include "form_state.h"
+#include "utf8.h"
 
 namespace euler::testing {
 
-// UTF-8 of a text, for byte counts and readable failure messages.
-inline std::string Utf8(std::u32string_view text) {
-    std::string bytes;
-    for (const char32_t c : text) {
-        const auto put = [&bytes](std::uint32_t byte) { bytes += static_cast<char>(byte); };
-        if (c < 0x80) {
-            put(c);
-        } else if (c < 0x800) {
-            put(0xC0 | (c >> 6));
-            put(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            put(0xE0 | (c >> 12));
-            put(0x80 | ((c >> 6) & 0x3F));
-            put(0x80 | (c & 0x3F));
-        } else {
-            put(0xF0 | (c >> 18));
-            put(0x80 | ((c >> 12) & 0x3F));
-            put(0x80 | ((c >> 6) & 0x3F));
-            put(0x80 | (c & 0x3F));
-        }
-    }
-    return bytes;
-}
+using euler::Utf8;
 
 // The primes below 1000 in decimal, by the sieve of Eratosthenes:
 // independent of the program's own prime test.

@@ -1,5 +1,6 @@
 // What the page's script calls in the logic: the commands of the two buttons,
-// the input box's limit and the colours of the prime found.
+// the input box's limit, the prime list's keys and the colours of the prime
+// found.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -12,6 +13,7 @@
 #include "contrast.h"
 #include "input_limit.h"
 #include "js_text.h"
+#include "list_cursor.h"
 #include "page_state.h"
 
 namespace {
@@ -71,7 +73,16 @@ EMSCRIPTEN_BINDINGS(euler) {
     value_object<euler::Highlight>("Highlight")
         .field("background", &euler::Highlight::background)
         .field("text", &euler::Highlight::text);
+    enum_<euler::ListKey>("ListKey")
+        .value("Up", euler::ListKey::kUp)
+        .value("Down", euler::ListKey::kDown)
+        .value("PageUp", euler::ListKey::kPageUp)
+        .value("PageDown", euler::ListKey::kPageDown)
+        .value("Home", euler::ListKey::kHome)
+        .value("End", euler::ListKey::kEnd);
     function("onCommand", &OnCommand);
     function("limitInput", &LimitInput);
+    function("listCursorAfter", &euler::ListCursorAfter);
+    function("listCursorOnFocus", &euler::ListCursorOnFocus);
     function("visibleHighlight", &euler::VisibleHighlight);
 }

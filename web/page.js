@@ -6,14 +6,16 @@
 // The page arrives with its controls in the state that the window has after
 // its load event, and can be used at once: a press of a button made before
 // the logic has loaded waits for it, and meanwhile the input box, whose text
-// that press is about, takes no keys.
-import createLogic from './euler.js';
+// that press is about, takes no keys. If the logic cannot load, the page
+// says so and the input box takes keys again.
 
 const control = (name) => document.getElementById(name);
 const transcriptBox = control('Text1(0)');
 const inputBox = control('Text2');
 const primeList = control('List1');
+const entries = [...primeList.children];
 const announcer = control('announcer');
+const problem = control('problem');
 
 // The user's decimal separator, as the browser's language writes 0.5.
 const decimalSeparator = new Intl.NumberFormat()
@@ -22,6 +24,87 @@ const decimalSeparator = new Intl.NumberFormat()
 
 // The input box's text as it stood after the last edit that the logic saw.
 let accepted = inputBox.value;
+
+let logic = null;
+let failed = false;
+const waiting = [];  // the commands pressed before the logic arrived
+
+// The prime list. Its selection is the program's answer or the pupil's own
+// choice; its cursor, the entry from which the keys move, stands on an entry
+// only while the list has the focus, as in the window, where a screen reader
+// hears it as the active entry.
+let selected = entries.findIndex((entry) => entry.getAttribute('aria-selected') === 'true');
+let cursor = -1;
+
+// Scrolls the list alone, not the page, so that `entry` is wholly in view.
+function scrollIntoList(entry) {
+  const top = entry.offsetTop;
+  const bottom = top + entry.offsetHeight;
+  if (top < primeList.scrollTop) {
+    primeList.scrollTop = top;
+  } else if (bottom > primeList.scrollTop + primeList.clientHeight) {
+    primeList.scrollTop = bottom - primeList.clientHeight;
+  }
+}
+
+function moveCursor(index) {
+  entries[cursor]?.classList.remove('cursor');
+  cursor = index;
+  if (index < 0) {
+    primeList.removeAttribute('aria-activedescendant');
+    return;
+  }
+  entries[index].classList.add('cursor');
+  primeList.setAttribute('aria-activedescendant', entries[index].id);
+  scrollIntoList(entries[index]);
+}
+
+function select(index) {
+  entries[selected]?.removeAttribute('aria-selected');
+  selected = index;
+  if (index < 0) {
+    return;
+  }
+  entries[index].setAttribute('aria-selected', 'true');
+  scrollIntoList(entries[index]);
+  if (document.activeElement === primeList) {
+    moveCursor(index);
+  }
+}
+
+function listFocused() {
+  if (logic && cursor < 0) {
+    moveCursor(logic.listCursorOnFocus(selected));
+  }
+}
+
+primeList.addEventListener('focus', listFocused);
+primeList.addEventListener('blur', () => moveCursor(-1));
+// An entry is chosen as the button goes down, as in the window: the list
+// takes the focus after that, and its cursor goes to the entry chosen. A
+// finger's tap comes as a press too, a swipe that scrolls the list does not.
+primeList.addEventListener('mousedown', (event) => {
+  const entry = event.target.closest('[role="option"]');
+  if (entry && event.button === 0) {
+    select(entries.indexOf(entry));
+  }
+});
+
+const listKeys = {ArrowUp: 'Up', ArrowDown: 'Down', PageUp: 'PageUp', PageDown: 'PageDown',
+                  Home: 'Home', End: 'End'};
+primeList.addEventListener('keydown', (event) => {
+  const key = listKeys[event.key];
+  if (!key || !logic || cursor < 0 || event.altKey || event.ctrlKey || event.metaKey) {
+    return;
+  }
+  event.preventDefault();
+  const rowsInView = Math.floor(primeList.clientHeight / entries[0].offsetHeight);
+  const moved = logic.listCursorAfter(logic.ListKey[key], cursor, entries.length, rowsInView);
+  if (moved !== cursor) {
+    moveCursor(moved);
+    select(moved);
+  }
+});
 
 // FormState, as the logic calls it.
 const controls = {
@@ -34,11 +117,9 @@ const controls = {
   setTranscript: (text) => {
     transcriptBox.value = text;
   },
-  entryCount: () => primeList.options.length,
-  entry: (index) => primeList.options[index].text,
-  setSelection: (index) => {
-    primeList.selectedIndex = index;
-  },
+  entryCount: () => entries.length,
+  entry: (index) => entries[index].textContent,
+  setSelection: select,
   decimalSeparator: () => decimalSeparator,
   // A polite live region speaks what is put in it; emptied first, so that
   // the same result twice is spoken twice.
@@ -50,12 +131,20 @@ const controls = {
   },
 };
 
-let logic = null;
-const waiting = [];  // the commands pressed before the logic arrived
+// Tells of a logic that could not load, in the alert where the calculation
+// would stand, again at each press.
+function tellFailure() {
+  problem.hidden = true;
+  requestAnimationFrame(() => {
+    problem.hidden = false;
+  });
+}
 
 function command(index) {
   if (logic) {
     logic.onCommand(controls, index);
+  } else if (failed) {
+    tellFailure();
   } else {
     waiting.push(index);
     inputBox.readOnly = true;
@@ -92,19 +181,40 @@ function paintHighlight() {
   primeList.style.setProperty('--answer-text', css(highlight.text));
 }
 
-createLogic().then((loaded) => {
-  logic = loaded;
+function loaded(arrived) {
+  logic = arrived;
   paintHighlight();
   limitInput();
   inputBox.addEventListener('input', limitInput);
+  if (document.activeElement === primeList) {
+    listFocused();
+  }
   for (const index of waiting.splice(0)) {
     logic.onCommand(controls, index);
   }
   inputBox.readOnly = false;
   performance.mark('logic-ready');
-});
+}
 
-// Offline after the first visit.
+function notLoaded(error) {
+  failed = true;
+  waiting.length = 0;
+  inputBox.readOnly = false;
+  problem.hidden = false;
+  console.error('The logic could not load:', error);
+}
+
+// As the window does, the focus starts on the calculation; the page does not
+// scroll to it, as it stands last in the column on a phone.
+transcriptBox.focus({preventScroll: true});
+
+import('./euler.js').then((module) => module.default()).then(loaded, notLoaded);
+
+// Offline after the first visit; the browser asks the server for a new
+// service worker at every visit, past any cache.
 if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('service-worker.js');
+  // Where the browser refuses it (a private window, a server without the
+  // file), the page works as before, only not offline.
+  navigator.serviceWorker.register('service-worker.js', {updateViaCache: 'none'})
+    .catch(() => {});
 }

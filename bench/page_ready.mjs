@@ -1,102 +1,162 @@
 // How soon the page is ready for input, against a static page with the same
-// controls and no script, and what it transfers. For each of CONTEXTS fresh
-// browser contexts (15 unless given, after 2 to warm up), both pages are
-// loaded in turn in Debian's chromium, served from 127.0.0.1.
+// controls and no script, and what a first visit transfers, in each browser
+// engine named (chromium, firefox and webkit unless given; see engines.mjs),
+// served from 127.0.0.1 by serve.mjs as a school's server would serve it.
 //
-//     node page_ready.mjs SITE [CONTEXTS]
+//     node page_ready.mjs SITE [CONTEXTS] [ENGINE...]
 //
 // Ready for input: every control drawn with its content and the list filled
-// (the document parsed, the first contentful paint, the font arrived); the
-// input box then takes keys. The logic may still be loading: a press of a
-// button waits for it. When the logic has loaded is told beside.
-import puppeteer from 'puppeteer-core';
+// (the document parsed, the page drawn, the font arrived); the input box then
+// takes keys. The logic may still be loading: a press of a button waits for
+// it. Both pages are loaded in turn in CONTEXTS fresh browser contexts (15
+// unless given, after 2 to warm up); the medians are told.
+//
+// First visit: the bytes the server sent to a fresh context until the page
+// was ready, its logic loaded and its service worker had stored the site for
+// offline use, against the same visit with the service worker refused (what
+// the page alone needs).
 import {readFile, readdir} from 'node:fs/promises';
 import {gzipSync} from 'node:zlib';
 import {join, relative} from 'node:path';
+import {framePath, frameHtml, launch} from './engines.mjs';
 import {serve} from './serve.mjs';
 
 const site = process.argv[2];
 const contexts = Number(process.argv[3] ?? 15);
+const engines = process.argv.length > 4 ? process.argv.slice(4) : ['chromium', 'firefox', 'webkit'];
 const warmUp = 2;
-
-// What a first visit transfers: every file of the site but the font's licence.
-async function transfers(folder) {
-  const sizes = [];
-  for (const entry of await readdir(folder, {recursive: true, withFileTypes: true})) {
-    const path = join(entry.parentPath ?? entry.path, entry.name);
-    if (entry.isFile() && !/\/(LICENSE|COPYRIGHT)$/.test(path)) {
-      const contents = await readFile(path);
-      sizes.push({file: relative(folder, path), raw: contents.length,
-                  gzip: gzipSync(contents, {level: 9}).length});
-    }
-  }
-  return sizes.sort((a, b) => a.file.localeCompare(b.file));
-}
 
 // The page without its script and what only the script loads.
 const page = await readFile(join(site, 'index.html'), 'utf8');
 const staticPage = page.split('\n')
-  .filter((line) => !/<script|rel="modulepreload"|euler\.wasm/.test(line)).join('\n');
-const server = await serve(site, 0, {'/static.html': staticPage});
+  .filter((line) => !/<script|rel="modulepreload"/.test(line)).join('\n');
+// Where the service worker is refused, the page registers none.
+let serviceWorker = true;
+const server = await serve(site, 0, {routes: {
+  [framePath]: frameHtml,
+  '/static.html': staticPage,
+  '/service-worker.js': async (request, response) => {
+    if (serviceWorker) {
+      response.writeHead(200, {'Content-Type': 'text/javascript', 'Cache-Control': 'no-cache'});
+      response.end(await readFile(join(site, 'service-worker.js')));
+    } else {
+      response.writeHead(404).end();
+    }
+  },
+}});
 const base = `http://127.0.0.1:${server.address().port}/`;
 
-const browser = await puppeteer.launch({
-  executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-         '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-});
+// The bytes the server has sent, headers and all.
+const sockets = new Set();
+server.on('connection', (socket) => sockets.add(socket));
+let closedBytes = 0;
+server.on('connection', (socket) => socket.on('close', () => {
+  closedBytes += socket.bytesWritten;
+  sockets.delete(socket);
+}));
+const bytesSent = () => [...sockets].reduce((sum, s) => sum + s.bytesWritten, closedBytes);
 
-async function load(url, withLogic) {
-  const context = await browser.createBrowserContext();
-  const tab = await context.newPage();
-  await tab.goto(url, {waitUntil: 'load'});
-  await tab.waitForFunction(() => performance.getEntriesByName('first-contentful-paint').length);
-  if (withLogic) {
-    await tab.waitForFunction(() => performance.getEntriesByName('logic-ready').length);
-  }
-  const times = await tab.evaluate(async () => {
+// The page's times in a fresh context: ready for input and, with the logic,
+// when the logic had loaded.
+async function load(engine, url, withLogic) {
+  const tab = await engine.open(url);
+  const times = await tab.evaluate(async (withLogic) => {
+    const seen = (name) => new Promise((resolve) => {
+      const found = () => performance.getEntriesByName(name)[0];
+      if (found()) {
+        resolve(found());
+      } else {
+        new PerformanceObserver((list, observer) => {
+          if (found()) {
+            observer.disconnect();
+            resolve(found());
+          }
+        }).observe({type: name === 'logic-ready' ? 'mark' : 'paint'});
+      }
+    });
+    const painted = await seen('first-contentful-paint');
+    const logic = withLogic ? await seen('logic-ready') : undefined;
     await document.fonts.ready;
     const navigation = performance.getEntriesByType('navigation')[0];
     const font = performance.getEntriesByType('resource').find((r) => r.name.endsWith('.woff2'));
     return {
-      ready: Math.max(navigation.domContentLoadedEventEnd,
-                      performance.getEntriesByName('first-contentful-paint')[0].startTime,
+      ready: Math.max(navigation.domContentLoadedEventEnd, painted.startTime,
                       font?.responseEnd ?? 0),
-      logic: performance.getEntriesByName('logic-ready')[0]?.startTime,
+      logic: logic?.startTime,
     };
-  });
-  await context.close();
+  }, withLogic);
+  await tab.close();
   return times;
 }
 
-const results = {page: [], logic: [], static: []};
-for (let i = 0; i < warmUp + contexts; ++i) {
-  const withLogic = await load(base, true);
-  const without = await load(base + 'static.html', false);
-  if (i >= warmUp) {
-    results.page.push(withLogic.ready);
-    results.logic.push(withLogic.logic);
-    results.static.push(without.ready);
-  }
+// What a first visit in a fresh context transfers.
+async function firstVisit(engine, withServiceWorker) {
+  serviceWorker = withServiceWorker;
+  const before = bytesSent();
+  const tab = await engine.open(base);
+  await tab.evaluate(async (withServiceWorker) => {
+    await new Promise((resolve) => {
+      const loaded = () => performance.getEntriesByName('logic-ready').length > 0;
+      const poll = () => (loaded() ? resolve() : setTimeout(poll, 20));
+      poll();
+    });
+    await document.fonts.ready;
+    if (withServiceWorker) {
+      await navigator.serviceWorker.ready;  // active once the site is stored
+    }
+  }, withServiceWorker);
+  await tab.close();
+  serviceWorker = true;
+  return bytesSent() - before;
 }
-await browser.close();
-server.close();
 
 const median = (values) => {
   const sorted = [...values].sort((a, b) => a - b);
   const middle = Math.floor(sorted.length / 2);
   return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
 };
-const sizes = await transfers(site);
+
+// The site's files, as they are and compressed, but the font's licence,
+// which no visit fetches.
+const sizes = [];
+for (const entry of await readdir(site, {recursive: true, withFileTypes: true})) {
+  const path = join(entry.parentPath ?? entry.path, entry.name);
+  if (entry.isFile() && !/\/(LICENSE|COPYRIGHT)$/.test(path)) {
+    const contents = await readFile(path);
+    sizes.push({file: relative(site, path), raw: contents.length,
+                gzip: gzipSync(contents, {level: 9}).length});
+  }
+}
+sizes.sort((a, b) => a.file.localeCompare(b.file));
 const total = sizes.reduce((sum, s) => ({raw: sum.raw + s.raw, gzip: sum.gzip + s.gzip}),
                            {raw: 0, gzip: 0});
 console.log('| file | bytes | gzip -9 |\n| --- | ---: | ---: |');
 for (const {file, raw, gzip} of [...sizes, {file: 'all', ...total}]) {
   console.log(`| ${file} | ${raw} | ${gzip} |`);
 }
-const [pageReady, staticReady, logicReady] =
-    [median(results.page), median(results.static), median(results.logic)];
-console.log(`\nmedians of ${contexts} fresh contexts each:`);
-console.log(`ready for input: page ${pageReady.toFixed(1)} ms, static page ` +
-            `${staticReady.toFixed(1)} ms, ratio ${(pageReady / staticReady).toFixed(2)}`);
-console.log(`logic loaded: ${logicReady.toFixed(1)} ms after navigation`);
+
+console.log(`\nmedians of ${contexts} fresh contexts each:\n`);
+console.log('| engine | ready: page | static page | ratio | logic loaded | ' +
+            'first visit: page alone | with the offline copy | ratio |');
+console.log('| --- | ---: | ---: | ---: | ---: | ---: | ---: | ---: |');
+for (const name of engines) {
+  const engine = await launch(name);
+  const results = {page: [], logic: [], static: []};
+  for (let i = 0; i < warmUp + contexts; ++i) {
+    const withLogic = await load(engine, base, true);
+    const without = await load(engine, base + 'static.html', false);
+    if (i >= warmUp) {
+      results.page.push(withLogic.ready);
+      results.logic.push(withLogic.logic);
+      results.static.push(without.ready);
+    }
+  }
+  const alone = await firstVisit(engine, false);
+  const withCopy = await firstVisit(engine, true);
+  const [pageReady, staticReady] = [median(results.page), median(results.static)];
+  console.log(`| ${engine.version} | ${pageReady.toFixed(1)} ms | ${staticReady.toFixed(1)} ms | ` +
+              `${(pageReady / staticReady).toFixed(2)} | ${median(results.logic).toFixed(1)} ms | ` +
+              `${alone} B | ${withCopy} B | ${(withCopy / alone).toFixed(2)} |`);
+  await engine.close();
+}
+server.close();

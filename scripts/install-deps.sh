@@ -10,8 +10,11 @@ packages=(cmake g++ ninja-build dpkg-dev python3 qt6-base-dev libgl-dev fonts-li
           qt6-translations-l10n)
 # The web page: Emscripten (whose tools need acorn), the font it ships and
 # what cuts it, and node with npm unless the machine has them already (from
-# Debian or elsewhere); its tests run in chromium.
-web_packages=(emscripten node-acorn googletest fonts-croscore fonttools woff2 chromium)
+# Debian or elsewhere); its tests run in the three engines Debian ships:
+# chromium, firefox-esr and WebKitGTK (through its WebDriver, on its own X
+# display).
+web_packages=(emscripten node-acorn googletest fonts-croscore fonttools woff2 chromium
+              firefox-esr webkit2gtk-driver xvfb xauth)
 command -v node >/dev/null || web_packages+=(nodejs)
 command -v npm >/dev/null || web_packages+=(npm)
 case "${1:-}" in

@@ -6,9 +6,11 @@
 #     scripts/web.sh                 # build the site
 #     scripts/web.sh --serve [PORT]  # build it and serve it on 127.0.0.1 (port 8000)
 #     scripts/web.sh --test          # build it and run its tests: the logic's
-#                                    # under node, the page's in chromium
-#     scripts/web.sh --bench         # the page's figures in docs/performance.md
-#     scripts/web.sh --screenshot    # docs/screenshot-web.png, after a check of 5
+#                                    # under node, the page's in three engines
+#     scripts/web.sh --bench [ENGINE...]  # the page's figures in docs/performance.md
+#     scripts/web.sh --screenshot [ENGINE [WIDTH HEIGHT]]
+#                                    # docs/screenshot-web.png (or $SCREENSHOT),
+#                                    # after a check of 5
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,7 +26,8 @@ cmake --build --preset "${prefix}web"
 tests=build-web/tests/web
 case "${1:-}" in
     --serve) exec node web/serve.mjs build-web/site "${2:-8000}" ;;
-    --bench) exec node "$tests/page_ready.mjs" build-web/site "${CONTEXTS:-15}" ;;
-    --screenshot) exec node "$tests/page_screenshot.mjs" build-web/site docs/screenshot-web.png ;;
+    --bench) exec node "$tests/page_ready.mjs" build-web/site "${CONTEXTS:-15}" "${@:2}" ;;
+    --screenshot) exec node "$tests/page_screenshot.mjs" build-web/site "${SCREENSHOT:-docs/screenshot-web.png}" \
+                      "${@:2}" ;;
 esac
 echo "The site is in build-web/site"

@@ -1,88 +1,82 @@
-// What the page's tests share: the site served on 127.0.0.1, Debian's
-// chromium driven by puppeteer-core, and a fresh browser context for each
-// page, in a language that the test chooses.
-import puppeteer from 'puppeteer-core';
+// What the page's tests share: the site served on 127.0.0.1, the browser
+// engine that EULER_ENGINE names (engines.mjs), the program's controls found
+// by their role and accessible name as a screen reader finds them, and the
+// measures of what the page draws.
 import {readFileSync} from 'node:fs';
+import {abilities, framePath, frameHtml, launch} from './engines.mjs';
 import {serve} from './serve.mjs';
 
 export const site = process.env.EULER_SITE;
 export const layout = JSON.parse(readFileSync(process.env.EULER_PAGE_LAYOUT, 'utf8'));
+export const engineName = process.env.EULER_ENGINE;
+export const can = abilities[engineName];
 
-// The flags that a root user on a machine without a network needs.
-const flags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-               '--disable-background-networking', '--disable-component-update', '--disable-sync',
-               '--lang=en-US'];
+// Why a test that needs `ability` does not run in this engine, or false.
+export const lacks = (ability) =>
+  !can[ability] && `${engineName}'s driver cannot set the ${ability} of a page`;
 
-export async function start() {
-  const server = await serve(site);
-  const browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM,
-    args: flags,
-    ignoreDefaultArgs: ['--hide-scrollbars'],  // a list shows its scroll bar
-    env: {...process.env, LANG: 'C.UTF-8', LC_ALL: 'C.UTF-8', TZ: 'UTC'},
-  });
+// The controls that take the focus: role and accessible name.
+export const controls = {
+  transcript: ['textbox', 'Условие и изчисление'],
+  list: ['listbox', 'Прости числа под 1000'],
+  input: ['textbox', 'N от 0 до 30'],
+  check: ['button', 'Въведи'],
+  clear: ['button', 'Чисти'],
+};
+
+// Serves the site, with `routes` (see serve.mjs) before its files, and
+// starts the engine.
+export async function start(routes = {}) {
+  const server = await serve(site, 0, {routes: {[framePath]: frameHtml, ...routes}});
+  const engine = await launch(engineName);
+  const url = `http://127.0.0.1:${server.address().port}/`;
   return {
-    url: `http://127.0.0.1:${server.address().port}/`,
-    browser,
+    url,
+    server,
+    engine,
+    // A page in a fresh browser context: {width, height, language, forcedColours}.
+    open: (options) => engine.open(url, options),
     async stop() {
-      await browser.close();
+      await engine.close();
       server.close();
     },
   };
 }
 
-// A page in a new browser context, its language `locale`. Resolves when the
-// page has loaded, before the logic may have; call logicReady() to wait for it.
-export async function openPage({browser, url}, {locale = 'en-US', before} = {}) {
-  const context = await browser.createBrowserContext();
-  const page = await context.newPage();
-  const devtools = await page.createCDPSession();
-  await devtools.send('Emulation.setLocaleOverride', {locale});
-  await page.setViewport({width: 480, height: 360});
-  if (before) {
-    await before(page);
+// The control `key` of `controls`; fails where the page has none such.
+export async function find(tab, key) {
+  const [role, name] = controls[key];
+  const found = await tab.find(role, name);
+  if (!found) {
+    throw new Error(`no ${role} named «${name}»`);
   }
-  await page.goto(url);
-  return page;
+  return found;
 }
 
-export function logicReady(page) {
-  return page.waitForFunction(() => performance.getEntriesByName('logic-ready').length > 0);
+export async function waitFor(tab, condition, ...args) {
+  const end = Date.now() + 10000;
+  while (!(await tab.evaluate(condition, ...args))) {
+    if (Date.now() > end) {
+      throw new Error(`still not so after 10 s: ${condition}`);
+    }
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
 }
 
-// The values that the page's controls hold.
-export function state(page) {
-  return page.evaluate(() => {
-    const control = (name) => document.getElementById(name);
-    return {
-      input: control('Text2').value,
-      transcript: control('Text1(0)').value,
-      selection: control('List1').selectedIndex,
-      focus: document.activeElement.id,
-      announced: control('announcer').textContent,
-    };
-  });
-}
+export const logicReady = (tab) =>
+  waitFor(tab, () => performance.getEntriesByName('logic-ready').length > 0);
 
-// Red, green and blue of each pixel of `png`, decoded by the browser.
-export async function pixels(browser, png) {
-  const context = await browser.createBrowserContext();
-  const page = await context.newPage();
-  const decoded = await page.evaluate(async (base64) => {
-    const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
-    const bitmap = await createImageBitmap(new Blob([bytes], {type: 'image/png'}));
-    const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
-    const draw = canvas.getContext('2d');
-    draw.drawImage(bitmap, 0, 0);
-    return {width: bitmap.width, height: bitmap.height,
-            data: Array.from(draw.getImageData(0, 0, bitmap.width, bitmap.height).data)};
-  }, Buffer.from(png).toString('base64'));
-  await context.close();
-  return {
-    width: decoded.width,
-    height: decoded.height,
-    at: (x, y) => decoded.data.slice((y * decoded.width + x) * 4, (y * decoded.width + x) * 4 + 3),
-  };
+// What the controls hold, which of them has the focus (a key of `controls`),
+// and what the live region last said.
+export async function state(tab) {
+  const found = await Promise.all(Object.keys(controls).map((key) => find(tab, key)));
+  return tab.evaluate((keys, transcript, list, input, ...rest) => ({
+    input: input.value,
+    transcript: transcript.value,
+    selection: [...list.children].findIndex((e) => e.getAttribute('aria-selected') === 'true'),
+    focus: keys[[transcript, list, input, ...rest].indexOf(document.activeElement)] ?? null,
+    announced: document.querySelector('[role="status"]').textContent,
+  }), Object.keys(controls), ...found);
 }
 
 // The WCAG 2 contrast ratio of two sRGB colours, worked out here on its own.

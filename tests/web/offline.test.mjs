@@ -1,50 +1,115 @@
-// The page as an installable web app that works without a network after the
-// first visit.
+// The page after its first visit and when its logic cannot load, in the
+// engine that EULER_ENGINE names: offline from its own cache, a new build in
+// place by the second visit, and a load that fails told as such.
 import {after, before, test} from 'node:test';
 import assert from 'node:assert/strict';
-import {logicReady, openPage, start, state} from './browser.mjs';
+import {cp, mkdtemp, readFile, rm, writeFile} from 'node:fs/promises';
+import {tmpdir} from 'node:os';
+import {join} from 'node:path';
+import {engineName, find, logicReady, site, state, waitFor} from './browser.mjs';
+import {framePath, frameHtml, launch} from './engines.mjs';
+import {serve} from './serve.mjs';
 
-let session;
+let engine;
 before(async () => {
-  session = await start();
+  engine = await launch(engineName);
 });
-after(() => session.stop());
+after(() => engine.close());
 
-test('offline, a reload still shows the page and checks a number', async () => {
-  const page = await openPage(session);
-  await logicReady(page);
-  await page.evaluate(async () => {
-    await navigator.serviceWorker.ready;
-    if (!navigator.serviceWorker.controller) {
-      await new Promise((resolve) => {
-        navigator.serviceWorker.addEventListener('controllerchange', resolve, {once: true});
-      });
-    }
-  });
-  await page.setOfflineMode(true);
-  await page.reload();
-  await logicReady(page);
-  await page.click('#Text2');
-  await page.keyboard.type('30');
-  await page.click('#Command1\\(0\\)');
-  const shown = await state(page);
+// Serves `folder` on `port` (0: any), with `routes` and the engines' frame
+// page.
+async function served(folder, port = 0, routes = {}) {
+  const server = await serve(folder, port, {routes: {[framePath]: frameHtml, ...routes}});
+  return {
+    url: `http://127.0.0.1:${server.address().port}/`,
+    stop() {
+      server.close();
+      server.closeAllConnections();
+    },
+  };
+}
+
+// Waits until the service worker has the page in its cache and serves it.
+const controlled = (tab) => waitFor(tab, async () => {
+  const registration = await navigator.serviceWorker.getRegistration();
+  return registration?.active?.state === 'activated' && Boolean(navigator.serviceWorker.controller);
+});
+
+test('offline, a reload still shows the page and checks a number', async (t) => {
+  const server = await served(site);
+  t.after(() => server.stop());
+  const tab = await engine.open(server.url);
+  await logicReady(tab);
+  await controlled(tab);
+  server.stop();
+  await tab.reload();
+  await logicReady(tab);
+  await tab.click(await find(tab, 'input'));
+  await tab.type('30');
+  await tab.click(await find(tab, 'check'));
+  const shown = await state(tab);
   assert.equal(shown.transcript, 'Изчислявам: 30*31+41\nИзчисленото число е: 971\n');
   assert.equal(shown.selection, 163);
+  await tab.close();
 });
 
-test('the manifest names the program in Bulgarian, with its icons', async () => {
-  const page = await openPage(session);
-  const manifest = await page.evaluate(async () => {
-    const link = document.querySelector('link[rel=manifest]');
-    return (await fetch(link.href)).json();
+test('a new build replaces the old for a returning pupil by the second visit', async (t) => {
+  // The next build: another page, and so another service worker.
+  const next = await mkdtemp(join(tmpdir(), 'euler-next-build-'));
+  t.after(() => rm(next, {recursive: true, force: true}));
+  await cp(site, next, {recursive: true});
+  const page = await readFile(join(site, 'index.html'), 'utf8');
+  await writeFile(join(next, 'index.html'), page.replace('<title>', '<title>Next build: '));
+  const worker = await readFile(join(site, 'service-worker.js'), 'utf8');
+  await writeFile(join(next, 'service-worker.js'),
+                  worker.replace(/euler-primes-(\w+)/, 'euler-primes-$1-next'));
+
+  const first = await served(site);
+  t.after(() => first.stop());
+  const tab = await engine.open(first.url);
+  await logicReady(tab);
+  await controlled(tab);
+  first.stop();
+  const second = await served(next, Number(new URL(first.url).port));
+  t.after(() => second.stop());
+  await tab.reload();  // the first visit after the new build
+  await waitFor(tab, async () => (await caches.keys()).every((name) => name.endsWith('-next')));
+  await tab.reload();  // the second
+  assert.match(await tab.evaluate(() => document.title), /^Next build: /);
+  await tab.close();
+});
+
+test('a logic that cannot load is told, and no control stays locked', async (t) => {
+  // The logic's WebAssembly is missing, and arrives too late to tell.
+  let release;
+  const missing = new Promise((resolve) => {
+    release = resolve;
   });
-  assert.equal(manifest.name, 'Ойлер - просто число');
-  assert.equal(manifest.lang, 'bg');
-  for (const icon of manifest.icons) {
-    const size = await page.evaluate(async (src) => {
-      const bitmap = await createImageBitmap(await (await fetch(src)).blob());
-      return `${bitmap.width}x${bitmap.height}`;
-    }, icon.src);
-    assert.equal(size, icon.sizes);
-  }
+  const server = await served(site, 0, {
+    '/euler.wasm': async (request, response) => {
+      await missing;
+      response.writeHead(404).end();
+    },
+  });
+  t.after(() => server.stop());
+  const tab = await engine.open(server.url);
+  const input = await find(tab, 'input');
+  await tab.click(input);
+  await tab.type('7');
+  await tab.click(await find(tab, 'check'));
+  assert.equal(await tab.evaluate((box) => box.readOnly, input), true, 'the press waits');
+  release();
+  const alert = () => tab.evaluate(() => {
+    const shown = document.querySelector('[role="alert"]');
+    return shown.checkVisibility() ? shown.textContent : '';
+  });
+  await waitFor(tab, () => document.querySelector('[role="alert"]').checkVisibility());
+  assert.equal(await alert(), 'Програмата не успя да се зареди. Презаредете страницата, ' +
+                              'а ако това не помогне, отворете я в друг браузър.');
+  assert.equal(await tab.evaluate((box) => box.readOnly, input), false);
+  await tab.click(input);
+  await tab.press('End');
+  await tab.type('5');
+  assert.equal((await state(tab)).input, '75', 'the input box takes keys again');
+  await tab.close();
 });

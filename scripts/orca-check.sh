@@ -1,27 +1,35 @@
 #!/usr/bin/env bash
 # What the Orca screen reader says of the real program, or of the web page in
-# chromium: on a private X server and session bus, Orca runs without a
-# synthesiser and logs every utterance. The script types 5 and presses
-# "Въведи", then 31 and "Въведи" again, with the keyboard alone, and prints
-# what Orca said.
+# chromium or firefox-esr: on a private X server and session bus, Orca runs
+# without a synthesiser and logs every utterance. The script types 5 and
+# presses "Въведи", then 31 and "Въведи" again, with the keyboard alone, and
+# prints what Orca said.
 #
-#     scripts/orca-check.sh            # the window; the full log in build/orca.log
-#     scripts/orca-check.sh --web      # the page; the full log in build-web/orca.log
+#     scripts/orca-check.sh                      # the window; the full log in build/orca.log
+#     scripts/orca-check.sh --web [BROWSER]      # the page in chromium (or firefox);
+#                                                # the full log in build-web/orca.log
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh --orca
 if [[ "${1:-}" == --web ]]; then
+    browser=${2:-chromium}
     scripts/web.sh
     node web/serve.mjs build-web/site 0 >build-web/serve.log & server=$!
-    trap 'kill $server' EXIT
-    until grep -o 'http://[^ ]*' build-web/serve.log >/dev/null 2>&1; do sleep 0.2; done
-    # Chromium tells screen readers of web pages only when asked to.
     profile=$(mktemp -d)
-    PROGRAM="chromium --no-sandbox --user-data-dir=$profile --no-first-run
-        --disable-background-networking --disable-component-update --disable-sync
-        --disable-features=Translate --force-renderer-accessibility
-        --app=$(grep -o 'http://[^ ]*' build-web/serve.log)"
+    trap 'kill $server; rm -rf "$profile"' EXIT
+    until grep -o 'http://[^ ]*' build-web/serve.log >/dev/null 2>&1; do sleep 0.2; done
+    url=$(grep -o 'http://[^ ]*' build-web/serve.log)
+    case "$browser" in
+        # Chromium tells screen readers of web pages only when asked to.
+        chromium) PROGRAM="chromium --no-sandbox --user-data-dir=$profile --no-first-run
+                      --disable-background-networking --disable-component-update
+                      --disable-sync --disable-features=Translate
+                      --force-renderer-accessibility --app=$url" ;;
+        # Firefox, whenever the session's accessibility bus is on.
+        firefox) PROGRAM="firefox-esr --no-remote --new-instance --profile $profile $url" ;;
+        *) echo "usage: $0 [--web [chromium|firefox]]" >&2; exit 2 ;;
+    esac
     LOG="$PWD/build-web/orca.log"
 else
     scripts/configure-program.sh >/dev/null

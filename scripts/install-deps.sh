@@ -27,19 +27,30 @@ case "${1:-}" in
     --package) packages=(dpkg-dev) ;;
     --package-checks) packages=(lintian autopkgtest diffoscope-minimal) ;;
     --orca) packages+=(orca at-spi2-core dbus python3-pyatspi xvfb xauth xdotool) ;;
-    --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis wixl
+    --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis wixl msitools
                           googletest xvfb xauth xdotool x11-utils zip imagemagick) ;;
+    "") ;;
+    *) echo "install-deps.sh: unknown option ${1}; use one of --tests --web --screenshot" \
+            "--package --package-checks --orca --windows, or none" >&2
+       exit 2 ;;
 esac
 
 as_root=()
 [[ "$(id -u)" -ne 0 ]] && as_root=(sudo)
 
 # The window tests run again under a Bulgarian locale, whose decimal
-# separator is a comma.
+# separator is a comma. Made Debian's way, named in /etc/locale.gen, so that
+# the next locale-gen keeps it.
 generate_bulgarian_locale() {
-    locale -a 2>/dev/null | grep -qx 'bg_BG.utf8' && return
+    locale -a 2>/dev/null | grep -qx 'bg_BG.utf8' && grep -qx 'bg_BG.UTF-8 UTF-8' /etc/locale.gen &&
+        return
     echo "Generating the locale bg_BG.UTF-8"
-    "${as_root[@]}" localedef -i bg_BG -f UTF-8 bg_BG.UTF-8
+    if grep -q '^# *bg_BG.UTF-8 UTF-8$' /etc/locale.gen; then
+        "${as_root[@]}" sed -i 's/^# *bg_BG.UTF-8 UTF-8$/bg_BG.UTF-8 UTF-8/' /etc/locale.gen
+    else
+        echo 'bg_BG.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+    fi
+    "${as_root[@]}" locale-gen
 }
 
 missing=()

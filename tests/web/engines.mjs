@@ -169,7 +169,7 @@ function puppeteerTab(page, context) {
     resize: (width, height) => page.setViewport({width, height}),
     async screenshot(clip) {
       await page.evaluate(drawn);
-      return decoded(await page.screenshot({clip}));
+      return decoded(await page.screenshot({clip, captureBeyondViewport: false}));
     },
     close: () => context.close(),
   };

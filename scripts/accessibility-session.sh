@@ -7,7 +7,9 @@
 #   keys KEY...     presses the keys in it, $KEY_PAUSE seconds apart
 #   end_session [PID...]
 #                   ends the program and the processes given, waits for
-#                   those to end, then ends the bus
+#                   those to end (30 s, then kills them), then ends the bus
+#                   and removes its folder;
+#                   fails where the program had ended before
 # The program comes up on this X server at its own scale, whatever the
 # caller's environment chose for Qt.
 for variable in $(compgen -e); do
@@ -35,9 +37,21 @@ keys() {
 }
 
 end_session() {
-    kill "$program" "$@"
+    # A program that has ended already is the failure to report, after the
+    # session is taken down all the same.
+    local status=0
+    if ! kill "$program" 2>/dev/null; then
+        echo "the program had ended before the session did" >&2
+        status=1
+    fi
+    kill "$@" 2>/dev/null || true
+    # Orca, ending, can wait without end for the program it was reading.
     for process in "$@"; do
+        (sleep 30 && kill -KILL "$process" 2>/dev/null) & watchdog=$!
         wait "$process" || true
+        kill "$watchdog" 2>/dev/null || true
     done
-    kill "$bus"
+    kill "$bus" 2>/dev/null || true
+    rm -rf "$XDG_RUNTIME_DIR"
+    return "$status"
 }

@@ -7,12 +7,13 @@
 # entry, may claim it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 
 scripts/install-deps.sh --orca
 scripts/configure-program.sh >/dev/null
 cmake --build --preset program
 export PROGRAM=build-program/app/euler-primes
-xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" dbus-run-session -- bash -c '
+with_x_server 1024x768x24 dbus-run-session -- bash -c '
     set -euo pipefail
     source scripts/accessibility-session.sh
     start_program

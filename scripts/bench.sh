@@ -4,14 +4,14 @@
 # Run it on an otherwise idle machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 
 scripts/install-deps.sh --tests
 cmake --preset default >/dev/null
 cmake --build --preset default
 
 echo "== start-up, ${PAIRS:=15} pairs"
-xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -noreset" \
-    build/bench/startup_bench "$PAIRS" 2>/dev/null
+X_SERVER_OPTIONS=-noreset with_x_server 1024x768x24 build/bench/startup_bench "$PAIRS" 2>/dev/null
 echo "== check command"
 build/bench/check_bench
 echo "== click on Въведи"

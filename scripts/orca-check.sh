@@ -10,6 +10,7 @@
 #                                                # the full log in build-web/orca.log
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 
 scripts/install-deps.sh --orca
 if [[ "${1:-}" == --web ]]; then
@@ -18,7 +19,10 @@ if [[ "${1:-}" == --web ]]; then
     node web/serve.mjs build-web/site 0 >build-web/serve.log & server=$!
     profile=$(mktemp -d)
     trap 'kill $server; rm -rf "$profile"' EXIT
-    until grep -o 'http://[^ ]*' build-web/serve.log >/dev/null 2>&1; do sleep 0.2; done
+    for ((tries = 0; tries < 150; tries++)); do
+        grep -q 'http://' build-web/serve.log 2>/dev/null && break
+        sleep 0.2
+    done
     url=$(grep -o 'http://[^ ]*' build-web/serve.log)
     case "$browser" in
         # Chromium tells screen readers of web pages only when asked to.
@@ -39,7 +43,7 @@ fi
 export PROGRAM LOG
 mkdir -p "$(dirname "$LOG")"
 rm -f "$LOG"
-xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" dbus-run-session -- bash -c '
+with_x_server 1024x768x24 dbus-run-session -- bash -c '
     set -euo pipefail
     source scripts/accessibility-session.sh
     orca --replace --debug-file="$LOG" >/dev/null 2>&1 & orca=$!

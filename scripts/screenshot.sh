@@ -7,6 +7,7 @@
 #     scripts/screenshot.sh 2      # docs/screenshot-2x.png, at a scale of 2
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 
 scale="${1:-1}"
 output=docs/screenshot.png
@@ -17,11 +18,11 @@ cmake --preset default
 cmake --build --preset default
 
 export PROGRAM=build/app/euler-primes OUTPUT="$output" QT_SCALE_FACTOR="$scale"
-xvfb-run --auto-servernum --server-args="-screen 0 1600x1200x24" bash -c '
+with_x_server 1600x1200x24 bash -c '
     set -euo pipefail
     at() { echo "$(( $1 * QT_SCALE_FACTOR )) $(( $2 * QT_SCALE_FACTOR ))"; }
     "$PROGRAM" & program=$!
-    window=$(xdotool search --sync --onlyvisible --name "Информатика")
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name "Информатика" | head -1)
     xdotool mousemove --window "$window" $(at 232 61) click 1    # the input box
     xdotool type 5
     xdotool mousemove --window "$window" $(at 200 112) click 1   # "Въведи"

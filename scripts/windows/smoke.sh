@@ -13,8 +13,12 @@ source "$(dirname "$0")/wine.sh"
 exe="$1"
 fail() { echo "smoke test: $*" >&2; exit 1; }
 
-# Wine's font channel names each face it chooses for a request.
-fonts=$(mktemp)
+# Wine's font channel names each face it chooses for a request, and three
+# pictures of the window: empty, with 5 typed, after the check.
+fonts="" empty="" typed="" checked=""
+trap 'rm -f "$fonts" "$empty" "$typed" "$checked"' EXIT
+fonts=$(mktemp) empty=$(mktemp --suffix=.png) typed=$(mktemp --suffix=.png)
+checked=$(mktemp --suffix=.png)
 # The faces that Wine chose for the program's requests of Times New Roman.
 times_new_roman() {
     awk -F'"' '{ thread = substr($0, 1, index($0, ":")) }
@@ -38,8 +42,6 @@ shot() { import -window "$window" "$1"; }
 # The average colour of a part of a picture: WIDTHxHEIGHT+LEFT+TOP.
 colour() { convert "$1" -crop "$2" -resize 1x1! -format '%[pixel:p{0,0}]' info:; }
 input_box=81x27+192+48 transcript=449x121+8+216 list=57x137+16+64
-empty=$(mktemp --suffix=.png) typed=$(mktemp --suffix=.png) checked=$(mktemp --suffix=.png)
-trap 'rm -f "$fonts" "$empty" "$typed" "$checked"' EXIT
 xdotool mousemove --window "$window" 232 61 click 1 sleep 0.5 2>/dev/null
 shot "$empty"
 xdotool type 5 2>/dev/null

@@ -1,0 +1,38 @@
+# shellcheck shell=bash
+# What the scripts share; source it.
+
+# Runs COMMAND... with DISPLAY set to a private X server of the screen
+# SIZE (WIDTHxHEIGHTxDEPTH), and stops the server after it; returns the
+# command's status. The server picks a free display itself (Xvfb -displayfd),
+# so that scripts started together never take the same one, as two
+# xvfb-run --auto-servernum can. Further options of Xvfb go in
+# $X_SERVER_OPTIONS.
+#
+#     with_x_server 1024x768x24 build/bench/startup_bench 15
+with_x_server() {
+    local size=$1
+    shift
+    local folder
+    folder=$(mktemp -d)
+    # shellcheck disable=SC2086  # the options are words
+    Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp ${X_SERVER_OPTIONS:-} \
+        3>"$folder/display" 2>"$folder/log" &
+    local server=$!
+    local waited=0
+    until [[ -s $folder/display ]]; do
+        if ! kill -0 "$server" 2>/dev/null || ((waited++ > 300)); then
+            echo "Xvfb did not start:" >&2
+            cat "$folder/log" >&2
+            kill "$server" 2>/dev/null || true
+            rm -rf "$folder"
+            return 1
+        fi
+        sleep 0.1
+    done
+    local status=0
+    DISPLAY=":$(<"$folder/display")" "$@" || status=$?
+    kill "$server"
+    wait "$server" 2>/dev/null || true
+    rm -rf "$folder"
+    return "$status"
+}

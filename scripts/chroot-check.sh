@@ -8,31 +8,52 @@
 # With --package, the Debian package instead: scripts/package.sh --test
 # --reproducible, which builds it with its Build-Depends alone, then runs
 # lintian, the autopkgtest and a second build to compare.
+# With --start, the README's first command: scripts/start.sh on a private X
+# server (the chroot gets Xvfb and xdotool to look with), which passes once
+# the program's window has appeared; the window is then closed.
 # Needs root (debootstrap, mounts).
 #
-#     scripts/chroot-check.sh bookworm|trixie [--plain|--package]
+#     scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start]
 #
 # The chroot stays in $EULER_CHROOT_DIR/SUITE (/var/tmp/euler-chroot/SUITE)
 # for a look afterwards; each run makes it anew.
 set -euo pipefail
-suite=${1:?usage: scripts/chroot-check.sh bookworm|trixie [--plain|--package]}
+suite=${1:?usage: scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start]}
 mode=${2:-}
 mirror=${EULER_MIRROR:-http://deb.debian.org/debian}
 project=$(cd "$(dirname "$0")/.." && pwd)
 root=${EULER_CHROOT_DIR:-/var/tmp/euler-chroot}/$suite
+case "$mode" in
+    ""|--plain|--package|--start) ;;
+    *) echo "usage: scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start]" >&2
+       exit 2 ;;
+esac
 
 [[ $(id -u) == 0 ]] || { echo "run as root: debootstrap and the mounts need it" >&2; exit 1; }
 command -v debootstrap >/dev/null || apt-get install -y --no-install-recommends debootstrap
 
 mounts=(proc dev dev/pts dev/shm)
+# Ends every process whose root is the chroot, then unmounts what was mounted
+# into it. Whatever failed before, nothing of the host stays reachable.
 unmount() {
+    local process
+    for process in /proc/[0-9]*; do
+        local inside
+        inside=$(readlink "$process/root" 2>/dev/null) || continue
+        if [[ $inside == "$root" || $inside == "$root"/* ]]; then
+            kill -KILL "${process#/proc/}" 2>/dev/null || true
+        fi
+    done
     for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
-        mountpoint -q "$root/${mounts[i]}" && umount -l "$root/${mounts[i]}"
+        if mountpoint -q "$root/${mounts[i]}"; then
+            umount "$root/${mounts[i]}" || umount -l "$root/${mounts[i]}"
+        fi
     done
     return 0
 }
 unmount
-rm -rf "$root"
+# Never across into another file system, such as a /dev still bound in.
+rm -rf --one-file-system "$root"
 mkdir -p "$root"
 
 echo "== $(date +%T) debootstrap $suite"
@@ -60,6 +81,17 @@ chroot "$root" chown -R pupil:pupil /home/pupil/euler-primes
 case "$mode" in
     --plain) commands="scripts/install-deps.sh && cmake -B build -G Ninja && cmake --build build" ;;
     --package) commands="scripts/package.sh --test --reproducible" ;;
+    --start)
+        chroot "$root" apt-get update -qq
+        chroot "$root" env DEBIAN_FRONTEND=noninteractive \
+            apt-get install -y -qq --no-install-recommends xvfb xdotool >/dev/null
+        commands="source scripts/lib.sh && with_x_server 1024x768x24 bash -c '
+            scripts/start.sh & start=\$!
+            window=\$(timeout 1800 xdotool search --sync --onlyvisible --name Информатика |
+                     head -1) || { echo \"the window never appeared\" >&2; kill \$start; exit 1; }
+            echo \"the window appeared: \$(xdotool getwindowname \$window)\"
+            kill \$(xdotool getwindowpid \$window)
+            wait \$start || true'" ;;
     *) commands="CI=${CI:-} scripts/test.sh" ;;
 esac
 echo "== $(date +%T) $commands, as a user with sudo"

@@ -20,6 +20,7 @@
 # builds them anew.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 project=$PWD
 here="$project/scripts/windows"
 
@@ -91,7 +92,8 @@ if [[ ! -f "$qt/.complete" ]]; then
     fi
     step "Qt for Windows: configure and build (once for each source, compiler and options)"
     cmake_once "$qt" "$(echo "$qt_source"/qt6-base-*/)" -C "$here/qt.cmake" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+        -DQT_HOST_PATH=/usr \
+        -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake"
 fi
 
 step "GoogleTest for Windows"
@@ -113,7 +115,7 @@ cmake --build "$build"
 step "the tests under Wine"
 export WINEPREFIX="$cache/wine" WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$build/out"
-xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" bash -c '
+with_x_server 1024x768x24 bash -c '
     set -euo pipefail
     "$WINE" wineboot --init
     "$WINESERVER" --wait
@@ -126,10 +128,13 @@ xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" bash -c '
 
 step "the zip, the installer and the Windows Installer package"
 "$here/package.sh" "$build" "$qt_source"/qt6-base-*/ "$qt_version"
-xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" bash -c '
+# The outputs of this build's version, by name.
+name="$build/out/euler-primes-$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' \
+    "$build/CMakeCache.txt")-windows-x64"
+with_x_server 1024x768x24 bash -c '
     set -euo pipefail
     trap "\"$WINESERVER\" -k" EXIT
     "$WINESERVER" --persistent
-    "$0"/install-check.sh "$1"/out/*-setup.exe "$1"/out/*-windows-x64/
-    "$0"/msi-check.sh "$1"/out/*.msi "$1"/out/*-windows-x64/ "$1"/app/icon/euler.ico
-' "$here" "$build"
+    "$0"/install-check.sh "$1-setup.exe" "$1/"
+    "$0"/msi-check.sh "$1.msi" "$1/" "$2"/app/icon/euler.ico
+' "$here" "$name" "$build"

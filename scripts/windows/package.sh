@@ -15,7 +15,9 @@ out="$build/out"
 stage="$out/$name"
 icon="$build/app/icon/euler.ico"
 
-rm -rf "$stage" "$out/$name".* "$out/$name-setup.exe"
+# Every version's outputs go, so that only this one's are left to find.
+rm -rf "$out"/euler-primes-*-windows-x64 "$out"/euler-primes-*-windows-x64.* \
+    "$out"/euler-primes-*-windows-x64-setup.exe
 mkdir -p "$stage/licences"
 cp "$build/euler-primes.exe" "$stage/"  # Qt puts programs at the top of a Windows build
 x86_64-w64-mingw32-strip "$stage/euler-primes.exe"

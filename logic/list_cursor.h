@@ -12,7 +12,8 @@ enum class ListKey { kUp, kDown, kPageUp, kPageDown, kHome, kEnd };
 // rows in view less one, and at least one), or to the first or the last
 // entry; never beyond the ends. The selection follows the cursor where it
 // moves; where it stays, the selection does not change. So does the window's
-// list, and the page's list does the same through this rule.
+// list, and the page's list does the same through this rule. A value of
+// ListKey that names none of the keys leaves the cursor where it is.
 // Requires: 0 <= cursor < count.
 std::int16_t ListCursorAfter(ListKey key, std::int16_t cursor, std::int16_t count, int rowsInView);
 

@@ -30,12 +30,26 @@ export async function start(routes = {}) {
   const server = await serve(site, 0, {routes: {[framePath]: frameHtml, ...routes}});
   const engine = await launch(engineName);
   const url = `http://127.0.0.1:${server.address().port}/`;
+  let shared = null;
   return {
     url,
     server,
     engine,
     // A page in a fresh browser context: {width, height, language, forcedColours}.
     open: (options) => engine.open(url, options),
+    // The page loaded anew, {width, height} (480 × 360 unless given), in a
+    // tab that the tests of a file share and do not close: a fresh context
+    // costs a browser process, and most tests need only a fresh page. Its
+    // service worker may serve it.
+    async page({width = 480, height = 360} = {}) {
+      if (!shared) {
+        shared = await engine.open(url, {width, height});
+      } else {
+        await shared.resize(width, height);
+        await shared.load();
+      }
+      return shared;
+    },
     async stop() {
       await engine.close();
       server.close();

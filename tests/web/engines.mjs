@@ -9,6 +9,7 @@
 //     const tab = await engine.open(url, {width: 360, height: 640});
 //     await tab.tap(await tab.find('button', 'Въведи'));
 //     await tab.resize(640, 360);
+//     await tab.load();                       // the page anew, in the same tab
 //     await tab.close();
 //     await engine.close();
 import puppeteer from 'puppeteer-core';
@@ -92,7 +93,7 @@ export async function launch(name) {
 // accessibility tree again costs a round trip per element in some engines.
 function remembering(tab) {
   const found = new Map();
-  const {find, reload} = tab;
+  const {find, reload, load} = tab;
   return Object.assign(tab, {
     async find(role, name) {
       const key = `${role}\n${name}`;
@@ -108,6 +109,10 @@ function remembering(tab) {
     async reload() {
       found.clear();
       await reload();
+    },
+    async load() {
+      found.clear();
+      await load();
     },
   });
 }
@@ -166,6 +171,7 @@ function puppeteerTab(page, context) {
         .description;
     },
     reload: () => page.reload(),
+    load: () => page.goto(page.url()),
     resize: (width, height) => page.setViewport({width, height}),
     async screenshot(clip) {
       await page.evaluate(drawn);
@@ -230,6 +236,15 @@ const webDriverKeys = {Tab: input.Key.TAB, Shift: input.Key.SHIFT, Space: input.
 
 function webKitTab(session, closed) {
   const script = (fn, ...args) => session.executeScript(`return (${fn})(...arguments)`, ...args);
+  // Resolves once `navigation` has brought a new document and it has loaded;
+  // the old one says "complete" until it goes.
+  const navigated = async (navigation) => {
+    await script(() => {
+      window.replaced = true;
+    });
+    await script(navigation);
+    await waitUntil(() => script(() => !window.replaced && document.readyState === 'complete'));
+  };
   return {
     // The accessibility role and name as WebKit works them out, for each
     // element that can have a role.
@@ -270,10 +285,8 @@ function webKitTab(session, closed) {
     description: () => {
       throw new Error('WebKitWebDriver tells no accessible description');
     },
-    async reload() {
-      await script(() => location.reload());
-      await waitUntil(() => session.executeScript('return document.readyState === "complete"'));
-    },
+    reload: () => navigated(() => location.reload()),
+    load: () => navigated(() => location.assign(location.href)),
     async resize(width, height) {
       await session.switchTo().defaultContent();
       await session.executeScript(`const frame = document.getElementById('page');

@@ -43,12 +43,11 @@ async function highlightContrast(tab) {
 
 test('the prime found stands out from the list without the focus (3:1), its text readable',
      async () => {
-       const tab = await session.open();
+       const tab = await session.page();
        await logicReady(tab);
        const measured = await highlightContrast(tab);
        assert.ok(measured.entry >= 3, `highlight ${measured.entry.toFixed(2)}:1`);
        assert.ok(measured.text >= 4.5, `text ${measured.text.toFixed(2)}:1`);
-       await tab.close();
      });
 
 test('with forced colours every control is drawn and the prime found stands out',
@@ -82,7 +81,7 @@ test('with forced colours every control is drawn and the prime found stands out'
 // a zoom of 200 % (320 × 200 CSS pixels): one page, turned and zoomed.
 test('at every size nothing needs sideways scrolling and every control can be used',
      async (t) => {
-       const tab = await session.open();
+       const tab = await session.page();
        await logicReady(tab);
        // The heading, then the controls in the order of the column.
        const column = [await tab.find('heading', 'Ойлер - просто число')];
@@ -111,7 +110,6 @@ test('at every size nothing needs sideways scrolling and every control can be us
            }
          });
        }
-       await tab.close();
      });
 
 // Where each of `elements` stands once scrolled to, whether it is on top

@@ -28,7 +28,7 @@ async function typeInto(tab, key, text) {
 }
 
 test('every control stands at its place in the window, in the window’s tab order', async () => {
-  const tab = await session.open({width: 480, height: 360});
+  const tab = await session.page();
   const places = await tab.evaluate((names) => {
     const window = document.getElementById('window').getBoundingClientRect();
     return {
@@ -48,17 +48,18 @@ test('every control stands at its place in the window, in the window’s tab ord
 
   // Tab goes round the controls that take the focus, from the transcript.
   await logicReady(tab);
-  const order = [];
-  for (let i = 0; i < 5; ++i) {
-    order.push((await state(tab)).focus);
+  // The Tab after the last control would leave the page for the browser's
+  // own controls, and the page's next load in this tab without the focus.
+  const order = [(await state(tab)).focus];
+  for (let i = 0; i < 4; ++i) {
     await tab.press('Tab');
+    order.push((await state(tab)).focus);
   }
   assert.deepEqual(order, ['transcript', 'list', 'input', 'check', 'clear']);
-  await tab.close();
 });
 
 test('a screen reader hears each control’s name and description letter for letter', async () => {
-  const tab = await session.open();
+  const tab = await session.page();
   // Each control is found by its role and exact name, or the test fails.
   for (const key of ['transcript', 'list', 'input', 'check', 'clear']) {
     await find(tab, key);
@@ -76,7 +77,6 @@ test('a screen reader hears each control’s name and description letter for let
       assert.equal(await tab.description(await find(tab, key)), description, key);
     }
   }
-  await tab.close();
 });
 
 test('the list holds the 168 primes below 1000, as a sieve finds them', async () => {
@@ -90,16 +90,15 @@ test('the list holds the 168 primes below 1000, as a sieve finds them', async ()
       }
     }
   }
-  const tab = await session.open();
+  const tab = await session.page();
   const list = await find(tab, 'list');
   assert.deepEqual(await tab.evaluate((l) => [...l.children].map((o) => o.textContent), list),
                    sieve);
-  await tab.close();
 });
 
 test('a check of 5 with the keyboard alone: transcript, 71 in view, focus kept, result spoken',
      async () => {
-       const tab = await session.open();
+       const tab = await session.page();
        await logicReady(tab);
        assert.equal((await state(tab)).transcript, await taskText(tab));
        await tab.press('Tab');
@@ -132,11 +131,10 @@ test('a check of 5 with the keyboard alone: transcript, 71 in view, focus kept, 
        const after = await state(tab);
        assert.deepEqual([after.input, after.transcript],
                         ['7', 'Изчислявам: 5*6+41\nИзчисленото число е: 71\n']);
-       await tab.close();
      });
 
 test('in the list the keys move the selection as in the window, from the answer on', async () => {
-  const tab = await session.open();
+  const tab = await session.page();
   await logicReady(tab);
   const list = await find(tab, 'list');
   const shown = () => tab.evaluate((l) => ({
@@ -164,23 +162,21 @@ test('in the list the keys move the selection as in the window, from the answer 
   }
   await tab.press('Tab');
   assert.deepEqual(await shown(), {cursor: null, selected: '2'}, 'no cursor without focus');
-  await tab.close();
 });
 
 test('N outside 0..30 is answered with "?" and nothing else changes', async () => {
-  const tab = await session.open();
+  const tab = await session.page();
   await logicReady(tab);
   await typeInto(tab, 'input', '31');
   await tab.click(await find(tab, 'check'));
   const shown = await state(tab);
   assert.deepEqual([shown.input, shown.transcript, shown.selection], ['?', await taskText(tab), -1]);
   await waitFor(tab, () => document.querySelector('[role="status"]').textContent === '?');
-  await tab.close();
 });
 
 test('«Чисти» after a check and the user’s own choice in the list empties all three',
      async () => {
-       const tab = await session.open();
+       const tab = await session.page();
        await logicReady(tab);
        await typeInto(tab, 'input', '5');
        await tab.click(await find(tab, 'check'));
@@ -189,11 +185,10 @@ test('«Чисти» after a check and the user’s own choice in the list empti
        await tab.click(await find(tab, 'clear'));
        const shown = await state(tab);
        assert.deepEqual([shown.input, shown.transcript, shown.selection], ['', '', -1]);
-       await tab.close();
      });
 
 test('a check of 5 by touch on a phone', async () => {
-  const tab = await session.open({width: 360, height: 640});
+  const tab = await session.page({width: 360, height: 640});
   await logicReady(tab);
   await tab.tap(await find(tab, 'input'));
   await tab.insertText('5');  // as the screen's keyboard types it
@@ -201,11 +196,10 @@ test('a check of 5 by touch on a phone', async () => {
   const shown = await state(tab);
   assert.deepEqual([shown.input, shown.transcript, shown.selection],
                    ['5', 'Изчислявам: 5*6+41\nИзчисленото число е: 71\n', 19]);
-  await tab.close();
 });
 
 test('the input box holds two characters, as the logic counts them', async () => {
-  const tab = await session.open();
+  const tab = await session.page();
   await logicReady(tab);
   const input = await find(tab, 'input');
   const cases = [
@@ -232,7 +226,6 @@ test('the input box holds two characters, as the logic counts them', async () =>
   await tab.press('ArrowLeft');
   await tab.type('3');
   assert.equal((await state(tab)).input, '\u{1D465}y');
-  await tab.close();
 });
 
 test('a press of «Въведи» before the logic has loaded is answered when it arrives', async () => {

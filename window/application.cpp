@@ -3,7 +3,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "main_window.h"
+#include "form_look.h"
 
 namespace {
 
@@ -35,5 +35,5 @@ Application::Application(int& argc, char* argv[])
         }
     }
     setDesktopFileName(QString::fromLatin1(kDesktopEntry));
-    setFont(MainWindow::Font());
+    setFont(FormFont());
 }

@@ -19,10 +19,10 @@
 
 #include "announcer.h"
 #include "coloured_button.h"
-#include "colours.h"
 #include "commands.h"
 #include "form_contents.h"
 #include "form_layout.h"
+#include "form_look.h"
 #include "input_validator.h"
 #include "prime_list.h"
 #include "wayland_fixed_size.h"
@@ -66,19 +66,13 @@ QRect ToQRect(const euler::Place& twips) {
 
 }  // namespace
 
-QFont MainWindow::Font() {
-    QFont font(ToQString(euler::kFontFamily), euler::kFontPointSize, QFont::Normal);
-    font.setStyleHint(QFont::Serif);
-    return font;
-}
-
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       decimalSeparator_(QLocale().decimalPoint().toStdU32String()) {
     setWindowTitle(ToQString(euler::kWindowCaption));
     setWindowIcon(ProgramIcon());
-    setFont(Font());
+    setFont(FormFont());
     Paint(this, euler::kWindowColour);
     setAutoFillBackground(true);
     setFixedSize(ToQRect(euler::kClientArea).size());

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -22,9 +21,6 @@ class MainWindow : public QWidget, public euler::FormState {
 
 public:
     explicit MainWindow(QWidget* parent = nullptr);
-
-    // The font of the window and of every control in it.
-    static QFont Font();
 
     std::u32string inputText() const override;
     void setInputText(std::u32string_view text) override;

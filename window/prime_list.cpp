@@ -2,7 +2,7 @@
 
 #include <QStyledItemDelegate>
 
-#include "colours.h"
+#include "form_look.h"
 
 namespace {
 

@@ -29,6 +29,7 @@
 #include "drawn_colours.h"
 #include "expected_layout.h"
 #include "form_contents.h"
+#include "form_look.h"
 #include "list_cursor.h"
 #include "main_window.h"
 #include "user_input.h"
@@ -175,8 +176,8 @@ TEST(TestLocale, IsTheOneTheRunNames) {
 }
 
 TEST_F(MainWindowTest, TheApplicationHasTheWindowsFont) {
-    EXPECT_EQ(QApplication::font().family(), MainWindow::Font().family());
-    EXPECT_EQ(QApplication::font().pointSizeF(), MainWindow::Font().pointSizeF());
+    EXPECT_EQ(QApplication::font().family(), FormFont().family());
+    EXPECT_EQ(QApplication::font().pointSizeF(), FormFont().pointSizeF());
 }
 
 TEST_F(MainWindowTest, QtsOwnTextsAreBulgarian) {

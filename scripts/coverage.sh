@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh --tests
 find build-sanitize -name '*.gcda' -delete 2>/dev/null || true
-cmake --workflow --preset "${EULER_PRESET_PREFIX:-}sanitize"
+cmake --workflow --preset sanitize
 # Branches that only exceptions thrown inside the standard library take are
 # not counted: no test of ours can reach them. GCC 14 (Debian 13) also gives
 # the closing brace of a function that returns a named object a line of its

@@ -13,16 +13,14 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh --tests
 
-prefix=""
-[[ "${CI:-}" == true ]] && prefix="ci-"
 for check in default fuzz web; do
     echo "== $check"
     started=$SECONDS
-    cmake --workflow --preset "$prefix$check"
+    cmake --workflow --preset "$check"
     echo "== $check took $((SECONDS - started)) s"
 done
 
 echo "== sanitize and coverage"
 started=$SECONDS
-EULER_PRESET_PREFIX="$prefix" scripts/coverage.sh
+scripts/coverage.sh
 echo "== sanitize and coverage took $((SECONDS - started)) s"

@@ -15,13 +15,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh --web
-prefix=""
-[[ "${CI:-}" == true ]] && prefix="ci-"
 if [[ "${1:-}" == --test ]]; then
-    exec cmake --workflow --preset "${prefix}web"
+    exec cmake --workflow --preset web
 fi
-cmake --preset "${prefix}web" >/dev/null
-cmake --build --preset "${prefix}web"
+cmake --preset web >/dev/null
+cmake --build --preset web
 
 tests=build-web/tests/web
 case "${1:-}" in

@@ -5,6 +5,7 @@
 # and the Build-Depends of debian/control (so that a build in a pristine
 # Debian proves them complete); --package-checks what checks it afterwards.
 set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 
 packages=(cmake g++ ninja-build dpkg-dev python3 qt6-base-dev libgl-dev fonts-liberation2
           qt6-translations-l10n)
@@ -35,8 +36,6 @@ case "${1:-}" in
        exit 2 ;;
 esac
 
-as_root=()
-[[ "$(id -u)" -ne 0 ]] && as_root=(sudo)
 
 # The window tests run again under a Bulgarian locale, whose decimal
 # separator is a comma. Made Debian's way, named in /etc/locale.gen, so that
@@ -46,11 +45,11 @@ generate_bulgarian_locale() {
         return
     echo "Generating the locale bg_BG.UTF-8"
     if grep -q '^# *bg_BG.UTF-8 UTF-8$' /etc/locale.gen; then
-        "${as_root[@]}" sed -i 's/^# *bg_BG.UTF-8 UTF-8$/bg_BG.UTF-8 UTF-8/' /etc/locale.gen
+        as_root sed -i 's/^# *bg_BG.UTF-8 UTF-8$/bg_BG.UTF-8 UTF-8/' /etc/locale.gen
     else
-        echo 'bg_BG.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+        echo 'bg_BG.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
     fi
-    "${as_root[@]}" locale-gen
+    as_root locale-gen
 }
 
 missing=()
@@ -61,16 +60,16 @@ for package in "${packages[@]}"; do
 done
 if [[ ${#missing[@]} -gt 0 ]]; then
     echo "Installing: ${missing[*]}"
-    "${as_root[@]}" apt-get update
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    as_root apt-get update
+    as_root env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 [[ "${1:-}" == --tests ]] && generate_bulgarian_locale
 project=$(cd "$(dirname "$0")/.." && pwd)
 if [[ "${1:-}" == --package ]] && ! (cd "$project" && dpkg-checkbuilddeps 2>/dev/null); then
     echo "Installing the Build-Depends of debian/control"
-    "${as_root[@]}" apt-get update
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    as_root apt-get update
+    as_root env DEBIAN_FRONTEND=noninteractive \
         apt-get build-dep -y --no-install-recommends "$project"
 fi
 exit 0

@@ -36,3 +36,12 @@ with_x_server() {
     rm -rf "$folder"
     return "$status"
 }
+
+# Runs COMMAND... as root: through sudo where this user is not root.
+as_root() {
+    if [[ $(id -u) -eq 0 ]]; then
+        "$@"
+    else
+        sudo "$@"
+    fi
+}

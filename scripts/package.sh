@@ -17,6 +17,7 @@
 # Debian proves them complete); the tools that check it come afterwards.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 test=no reproducible=no
 for option in "$@"; do
     case "$option" in
@@ -25,8 +26,6 @@ for option in "$@"; do
         *) echo "usage: scripts/package.sh [--test] [--reproducible]" >&2; exit 2 ;;
     esac
 done
-as_root=()
-[[ "$(id -u)" -ne 0 ]] && as_root=(sudo)
 
 scripts/install-deps.sh --package
 source=$(dpkg-parsechangelog -S Source)
@@ -64,7 +63,7 @@ dpkg-deb --field "$out/${source}_${version}_"*.deb Installed-Size Depends
 
 if [[ $test == yes ]]; then
     echo "== $(date +%T) autopkgtest"
-    "${as_root[@]}" autopkgtest "$changes" -- null
+    as_root autopkgtest "$changes" -- null
 fi
 
 if [[ $reproducible == yes ]]; then

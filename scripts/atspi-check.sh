@@ -13,9 +13,7 @@ scripts/install-deps.sh --orca
 scripts/configure-program.sh >/dev/null
 cmake --build --preset program
 export PROGRAM=build-program/app/euler-primes
-with_x_server 1024x768x24 dbus-run-session -- bash -c '
-    set -euo pipefail
-    source scripts/accessibility-session.sh
+in_accessibility_session '
     start_program
     sleep 2
     KEY_PAUSE=0.7

@@ -45,3 +45,15 @@ as_root() {
         sudo "$@"
     fi
 }
+
+# Runs the bash SCRIPT in an accessibility session of its own: a private X
+# server, a session bus, and scripts/accessibility-session.sh's functions
+# (start_program, keys, end_session).
+#
+#     in_accessibility_session 'start_program; keys Tab; end_session'
+in_accessibility_session() {
+    with_x_server 1024x768x24 dbus-run-session -- bash -c "
+        set -euo pipefail
+        source scripts/accessibility-session.sh
+        $1"
+}

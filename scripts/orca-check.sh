@@ -43,9 +43,7 @@ fi
 export PROGRAM LOG
 mkdir -p "$(dirname "$LOG")"
 rm -f "$LOG"
-with_x_server 1024x768x24 dbus-run-session -- bash -c '
-    set -euo pipefail
-    source scripts/accessibility-session.sh
+in_accessibility_session '
     orca --replace --debug-file="$LOG" >/dev/null 2>&1 & orca=$!
     sleep 4
     start_program

@@ -5,9 +5,12 @@
 # this repository's HEAD, then scripts/test.sh, which installs what it needs.
 # With --plain, a plain build instead, with the program's build dependencies
 # alone (scripts/install-deps.sh): cmake -B build -G Ninja, cmake --build build.
-# With --package, the Debian package instead: scripts/package.sh --test
+# With --package, the Debian package instead: scripts/package.sh
 # --reproducible, which builds it with its Build-Depends alone, then runs
-# lintian, the autopkgtest and a second build to compare.
+# lintian and a second build to compare; then the package's autopkgtest in a
+# second pristine chroot, a testbed that holds nothing but Debian's minimal
+# system, so that a test dependency missing from debian/tests/control fails
+# here first.
 # With --start, the README's first command: scripts/start.sh on a private X
 # server (the chroot gets Xvfb and xdotool to look with), which passes once
 # the program's window has appeared; the window is then closed.
@@ -33,46 +36,55 @@ esac
 command -v debootstrap >/dev/null || apt-get install -y --no-install-recommends debootstrap
 
 mounts=(proc dev dev/pts dev/shm)
-# Ends every process whose root is the chroot, then unmounts what was mounted
-# into it. Whatever failed before, nothing of the host stays reachable.
+# Ends every process whose root is the chroot DIR, then unmounts what was
+# mounted into it. Whatever failed before, nothing of the host stays
+# reachable.
 unmount() {
-    local process
+    local dir=$1 process inside
     for process in /proc/[0-9]*; do
-        local inside
         inside=$(readlink "$process/root" 2>/dev/null) || continue
-        if [[ $inside == "$root" || $inside == "$root"/* ]]; then
+        if [[ $inside == "$dir" || $inside == "$dir"/* ]]; then
             kill -KILL "${process#/proc/}" 2>/dev/null || true
         fi
     done
     for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
-        if mountpoint -q "$root/${mounts[i]}"; then
-            umount "$root/${mounts[i]}" || umount -l "$root/${mounts[i]}"
+        if mountpoint -q "$dir/${mounts[i]}"; then
+            umount "$dir/${mounts[i]}" || umount -l "$dir/${mounts[i]}"
         fi
     done
     return 0
 }
-unmount
-# Never across into another file system, such as a /dev still bound in.
-rm -rf --one-file-system "$root"
-mkdir -p "$root"
+chroots=()
+trap 'for dir in "${chroots[@]}"; do unmount "$dir"; done' EXIT
 
-echo "== $(date +%T) debootstrap $suite"
-debootstrap --variant=minbase --include=sudo,git,ca-certificates "$suite" "$root" "$mirror" \
-    >"$root.debootstrap.log" 2>&1 || { tail -20 "$root.debootstrap.log"; exit 1; }
+# Makes DIR a pristine Debian of the suite, with INCLUDE's packages (a
+# comma-separated list, or none), the host's /proc and /dev, name servers
+# and, where it has ca-certificates, the certificate authorities that this
+# machine adds to Debian's (a proxy of the site's network may sign with one,
+# for apt, git and npm in the chroot).
+pristine() {
+    local dir=$1 include=$2
+    unmount "$dir"
+    # Never across into another file system, such as a /dev still bound in.
+    rm -rf --one-file-system "$dir"
+    mkdir -p "$dir"
+    echo "== $(date +%T) debootstrap $suite into $dir"
+    debootstrap --variant=minbase ${include:+--include=$include} "$suite" "$dir" "$mirror" \
+        >"$dir.debootstrap.log" 2>&1 || { tail -20 "$dir.debootstrap.log"; exit 1; }
+    chroots+=("$dir")
+    mount -t proc proc "$dir/proc"
+    mount --bind /dev "$dir/dev"
+    mount --bind /dev/pts "$dir/dev/pts"
+    mount -t tmpfs -o mode=1777 shm "$dir/dev/shm"
+    cp /etc/resolv.conf "$dir/etc/resolv.conf"
+    if [[ -d $dir/usr/local/share/ca-certificates ]] &&
+        compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+        cp /usr/local/share/ca-certificates/*.crt "$dir/usr/local/share/ca-certificates/"
+        chroot "$dir" update-ca-certificates >/dev/null
+    fi
+}
 
-trap unmount EXIT
-mount -t proc proc "$root/proc"
-mount --bind /dev "$root/dev"
-mount --bind /dev/pts "$root/dev/pts"
-mount -t tmpfs -o mode=1777 shm "$root/dev/shm"
-cp /etc/resolv.conf "$root/etc/resolv.conf"
-# The certificate authorities that this machine adds to Debian's (a proxy of
-# the site's network may sign with one), for apt, git and npm in the chroot.
-if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
-    cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
-    chroot "$root" update-ca-certificates >/dev/null
-fi
-
+pristine "$root" sudo,git,ca-certificates
 chroot "$root" useradd --create-home --shell /bin/bash pupil
 echo "pupil ALL=(ALL) NOPASSWD: ALL" >"$root/etc/sudoers.d/pupil"
 git clone --quiet "$project" "$root/home/pupil/euler-primes"
@@ -80,8 +92,9 @@ chroot "$root" chown -R pupil:pupil /home/pupil/euler-primes
 
 case "$mode" in
     --plain) commands="scripts/install-deps.sh && cmake -B build -G Ninja && cmake --build build" ;;
-    --package) commands="scripts/package.sh --test --reproducible" ;;
+    --package) commands="scripts/package.sh --reproducible" ;;
     --start)
+        shown="scripts/start.sh on a private X server, until its window appears"
         chroot "$root" apt-get update -qq
         chroot "$root" env DEBIAN_FRONTEND=noninteractive \
             apt-get install -y -qq --no-install-recommends xvfb xdotool >/dev/null
@@ -94,8 +107,19 @@ case "$mode" in
             wait \$start || true'" ;;
     *) commands="CI=${CI:-} scripts/test.sh" ;;
 esac
-echo "== $(date +%T) $commands, as a user with sudo"
+echo "== $(date +%T) ${shown:-$commands}, as a user with sudo"
 started=$SECONDS
 chroot "$root" runuser --login pupil -c "cd euler-primes && export LANG=C.UTF-8 \
     NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt && $commands"
 echo "== $(date +%T) passed on $suite in $((SECONDS - started)) s"
+
+if [[ $mode == --package ]]; then
+    testbed=$root-testbed
+    pristine "$testbed" ""
+    chroot "$testbed" apt-get update -qq
+    command -v autopkgtest >/dev/null || apt-get install -y --no-install-recommends autopkgtest
+    echo "== $(date +%T) autopkgtest in $testbed"
+    started=$SECONDS
+    autopkgtest "$root"/home/pupil/euler-primes/build-deb/*.changes -- chroot "$testbed"
+    echo "== $(date +%T) the autopkgtest passed in a pristine $suite in $((SECONDS - started)) s"
+fi

@@ -66,9 +66,10 @@ function select(index) {
     return;
   }
   entries[index].setAttribute('aria-selected', 'true');
-  scrollIntoList(entries[index]);
   if (document.activeElement === primeList) {
-    moveCursor(index);
+    moveCursor(index);  // which scrolls to it
+  } else {
+    scrollIntoList(entries[index]);
   }
 }
 
@@ -101,8 +102,7 @@ primeList.addEventListener('keydown', (event) => {
   const rowsInView = Math.floor(primeList.clientHeight / entries[0].offsetHeight);
   const moved = logic.listCursorAfter(logic.ListKey[key], cursor, entries.length, rowsInView);
   if (moved !== cursor) {
-    moveCursor(moved);
-    select(moved);
+    select(moved);  // the cursor goes with it, as the list has the focus
   }
 });
 

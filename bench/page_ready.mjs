@@ -48,12 +48,14 @@ const base = `http://127.0.0.1:${server.address().port}/`;
 
 // The bytes the server has sent, headers and all.
 const sockets = new Set();
-server.on('connection', (socket) => sockets.add(socket));
 let closedBytes = 0;
-server.on('connection', (socket) => socket.on('close', () => {
-  closedBytes += socket.bytesWritten;
-  sockets.delete(socket);
-}));
+server.on('connection', (socket) => {
+  sockets.add(socket);
+  socket.on('close', () => {
+    closedBytes += socket.bytesWritten;
+    sockets.delete(socket);
+  });
+});
 const bytesSent = () => [...sockets].reduce((sum, s) => sum + s.bytesWritten, closedBytes);
 
 // The page's times in a fresh context: ready for input and, with the logic,

@@ -35,13 +35,21 @@ const controlled = (tab) => waitFor(tab, async () => {
   return registration?.active?.state === 'activated' && Boolean(navigator.serviceWorker.controller);
 });
 
-test('offline, a reload still shows the page and checks a number', async (t) => {
-  const server = await served(site);
+// A first visit to the site in `folder`, until the service worker has the
+// page; then the server stops, as the network goes away. Tells the tab and
+// the port that the site was served on.
+async function visitedThenOffline(t, folder) {
+  const server = await served(folder);
   t.after(() => server.stop());
   const tab = await engine.open(server.url);
   await logicReady(tab);
   await controlled(tab);
   server.stop();
+  return {tab, port: Number(new URL(server.url).port)};
+}
+
+test('offline, a reload still shows the page and checks a number', async (t) => {
+  const {tab} = await visitedThenOffline(t, site);
   await tab.reload();
   await logicReady(tab);
   await tab.click(await find(tab, 'input'));
@@ -64,13 +72,8 @@ test('a new build replaces the old for a returning pupil by the second visit', a
   await writeFile(join(next, 'service-worker.js'),
                   worker.replace(/euler-primes-(\w+)/, 'euler-primes-$1-next'));
 
-  const first = await served(site);
-  t.after(() => first.stop());
-  const tab = await engine.open(first.url);
-  await logicReady(tab);
-  await controlled(tab);
-  first.stop();
-  const second = await served(next, Number(new URL(first.url).port));
+  const {tab, port} = await visitedThenOffline(t, site);
+  const second = await served(next, port);
   t.after(() => second.stop());
   await tab.reload();  // the first visit after the new build
   await waitFor(tab, async () => (await caches.keys()).every((name) => name.endsWith('-next')));

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The README's test command on a pristine Debian of the given release, as a
 # new user runs it: a chroot that debootstrap makes from Debian's archive
-# ($EULER_MIRROR, else deb.debian.org), a user with sudo, a clean clone of
+# ($EULER_MIRROR, else deb.debian.org, with the suite's updates and security
+# updates as an installed Debian has them), a user with sudo, a clean clone of
 # this repository's HEAD, then scripts/test.sh, which installs what it needs.
 # With --plain, a plain build instead, with the program's build dependencies
 # alone (scripts/install-deps.sh): cmake -B build -G Ninja, cmake --build build.
@@ -24,6 +25,7 @@ set -euo pipefail
 suite=${1:?usage: scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start]}
 mode=${2:-}
 mirror=${EULER_MIRROR:-http://deb.debian.org/debian}
+security_mirror=${EULER_SECURITY_MIRROR:-http://deb.debian.org/debian-security}
 project=$(cd "$(dirname "$0")/.." && pwd)
 root=${EULER_CHROOT_DIR:-/var/tmp/euler-chroot}/$suite
 case "$mode" in
@@ -72,6 +74,14 @@ pristine() {
     debootstrap --variant=minbase ${include:+--include=$include} "$suite" "$dir" "$mirror" \
         >"$dir.debootstrap.log" 2>&1 || { tail -20 "$dir.debootstrap.log"; exit 1; }
     chroots+=("$dir")
+    # The sources of a Debian as installed: its updates and security updates
+    # too, which bring the browsers' current versions (debootstrap writes the
+    # release alone).
+    cat >"$dir/etc/apt/sources.list" <<SOURCES
+deb $mirror $suite main
+deb $mirror $suite-updates main
+deb $security_mirror $suite-security main
+SOURCES
     mount -t proc proc "$dir/proc"
     mount --bind /dev "$dir/dev"
     mount --bind /dev/pts "$dir/dev/pts"

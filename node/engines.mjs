@@ -91,18 +91,24 @@ export async function launch(name) {
 
 // `tab`, which finds each control once per load of its page: asking the
 // accessibility tree again costs a round trip per element in some engines.
+// Asking for several at once asks once for each.
 function remembering(tab) {
   const found = new Map();
   const {find, reload, load} = tab;
   return Object.assign(tab, {
-    async find(role, name) {
+    find(role, name) {
       const key = `${role}\n${name}`;
       if (!found.has(key)) {
-        const element = await find(role, name);
-        if (!element) {
-          return null;
-        }
-        found.set(key, element);
+        const forget = () => found.delete(key);
+        found.set(key, find(role, name).then((element) => {
+          if (!element) {
+            forget();
+          }
+          return element;
+        }, (error) => {
+          forget();
+          throw error;
+        }));
       }
       return found.get(key);
     },

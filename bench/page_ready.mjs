@@ -9,7 +9,8 @@
 // (the document parsed, the page drawn, the font arrived); the input box then
 // takes keys. The logic may still be loading: a press of a button waits for
 // it. Both pages are loaded in turn in CONTEXTS fresh browser contexts (15
-// unless given, after 2 to warm up); the medians are told.
+// unless given, after 2 to warm up; 1 is a run to see that the benchmark
+// runs, with none); the medians are told.
 //
 // First visit: the bytes the server sent to a fresh context until the page
 // was ready, its logic loaded and its service worker had stored the site for
@@ -24,7 +25,7 @@ import {serve} from './serve.mjs';
 const site = process.argv[2];
 const contexts = Number(process.argv[3] ?? 15);
 const engines = process.argv.length > 4 ? process.argv.slice(4) : ['chromium', 'firefox', 'webkit'];
-const warmUp = 2;
+const warmUp = contexts > 1 ? 2 : 0;
 
 // The page without its script and what only the script loads.
 const page = await readFile(join(site, 'index.html'), 'utf8');

@@ -20,12 +20,12 @@ cmake --build --preset default
 export PROGRAM=build/app/euler-primes OUTPUT="$output" QT_SCALE_FACTOR="$scale"
 with_x_server 1600x1200x24 bash -c '
     set -euo pipefail
-    at() { echo "$(( $1 * QT_SCALE_FACTOR )) $(( $2 * QT_SCALE_FACTOR ))"; }
+    source scripts/form.sh
     "$PROGRAM" & program=$!
-    window=$(timeout 60 xdotool search --sync --onlyvisible --name "Информатика" | head -1)
-    xdotool mousemove --window "$window" $(at 232 61) click 1    # the input box
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name "$form_caption" | head -1)
+    xdotool mousemove --window "$window" $(middle $form_input_box $QT_SCALE_FACTOR) click 1
     xdotool type 5
-    xdotool mousemove --window "$window" $(at 200 112) click 1   # "Въведи"
+    xdotool mousemove --window "$window" $(middle $form_check_button $QT_SCALE_FACTOR) click 1
     sleep 1
     import -window "$window" "$OUTPUT"
     kill "$program"

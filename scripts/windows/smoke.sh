@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program under Wine, driven from the outside on the X display:
-# its window appears with the program's caption and a client area of
-# 462 x 345, its text is drawn in the Times-metric serif that the Wine
+# its window appears with the program's caption and client area
+# (scripts/form.sh), its text is drawn in the Times-metric serif that the Wine
 # prefix gives for Times New Roman, a «5» typed into the input box shows
 # there, a check of 5 changes the transcript and the list, and closing the
 # window (Alt+F4) ends the program with status 0. Leaves the window's
@@ -10,6 +10,7 @@
 #     smoke.sh PATH/euler-primes.exe
 set -euo pipefail
 source "$(dirname "$0")/wine.sh"
+source "$(dirname "$0")/../form.sh"
 exe="$1"
 fail() { echo "smoke test: $*" >&2; exit 1; }
 
@@ -27,33 +28,33 @@ times_new_roman() {
         "$fonts" | sort -u
 }
 WINEDEBUG=trace+font "$WINE" "$exe" 2>"$fonts" & program=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name "Информатика") ||
+window=$(timeout 60 xdotool search --sync --onlyvisible --name "$form_caption") ||
     fail "no window appeared"
 window=${window%%$'\n'*}
 sleep 2
 
 caption=$(xdotool getwindowname "$window")
-[[ "$caption" == "https://www.example.org Информатика - функция на Ойлер" ]] ||
-    fail "caption «$caption»"
+[[ "$caption" == "$form_caption" ]] || fail "caption «$caption»"
 size=$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
-[[ "$size" == 462x345 ]] || fail "client area $size, not 462x345"
+[[ "$size" == "$form_size" ]] || fail "client area $size, not $form_size"
 
 shot() { import -window "$window" "$1"; }
 # The average colour of a part of a picture: WIDTHxHEIGHT+LEFT+TOP.
 colour() { convert "$1" -crop "$2" -resize 1x1! -format '%[pixel:p{0,0}]' info:; }
-input_box=81x27+192+48 transcript=449x121+8+216 list=57x137+16+64
-xdotool mousemove --window "$window" 232 61 click 1 sleep 0.5 2>/dev/null
+# shellcheck disable=SC2046 # middle gives two numbers
+xdotool mousemove --window "$window" $(middle $form_input_box) click 1 sleep 0.5 2>/dev/null
 shot "$empty"
 xdotool type 5 2>/dev/null
 sleep 0.5
 shot "$typed"
-xdotool mousemove --window "$window" 200 112 click 1 sleep 1 2>/dev/null
+# shellcheck disable=SC2046
+xdotool mousemove --window "$window" $(middle $form_check_button) click 1 sleep 1 2>/dev/null
 shot "$checked"
-[[ "$(colour "$empty" $input_box)" != "$(colour "$typed" $input_box)" ]] ||
+[[ "$(colour "$empty" $form_input_box)" != "$(colour "$typed" $form_input_box)" ]] ||
     fail "the typed 5 does not show in the input box"
-[[ "$(colour "$typed" $transcript)" != "$(colour "$checked" $transcript)" ]] ||
+[[ "$(colour "$typed" $form_transcript)" != "$(colour "$checked" $form_transcript)" ]] ||
     fail "the transcript did not change"
-[[ "$(colour "$typed" $list)" != "$(colour "$checked" $list)" ]] ||
+[[ "$(colour "$typed" $form_list)" != "$(colour "$checked" $form_list)" ]] ||
     fail "the list did not change"
 [[ -n "${WINDOWS_SCREENSHOT:-}" ]] && cp "$checked" "$WINDOWS_SCREENSHOT"
 
@@ -65,6 +66,6 @@ wait $program || status=$?
 chosen=$(times_new_roman)
 [[ -n "$chosen" ]] && ! grep -qv '^Liberation Serif' <<<"$chosen" ||
     fail "Times New Roman drawn in «$(echo $chosen)», not in Liberation Serif"
-echo "smoke test: window, caption, 462x345, Times New Roman drawn in" \
+echo "smoke test: window, caption, $form_size, Times New Roman drawn in" \
     "$(paste -sd, <<<"$chosen" | sed 's/,/, /g'), 5 typed and shown, checked," \
     "closed with status 0"

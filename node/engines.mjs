@@ -16,6 +16,7 @@ import puppeteer from 'puppeteer-core';
 import {Builder} from 'selenium-webdriver';
 import input from 'selenium-webdriver/lib/input.js';
 import {spawn} from 'node:child_process';
+import {existsSync, readdirSync} from 'node:fs';
 import {mkdtemp, rm} from 'node:fs/promises';
 import {createServer} from 'node:net';
 import {tmpdir} from 'node:os';
@@ -224,6 +225,21 @@ async function launchWebKit(env) {
       await waitUntil(() => session.executeScript('return document.readyState === "complete"'));
       return tab;
     },
+    // A visit of `url` as a pupil's browser makes it: MiniBrowser alone, in
+    // a normal session of its own, ended once `done()` resolves. WebDriver's
+    // sessions are private, and in a private session the service worker
+    // shares no network cache with its page.
+    async visitAsUser(url, done) {
+      const {home, env: own} = await isolatedEnvironment();
+      const browser = spawn(miniBrowser(), [url], {env: {...own, DISPLAY: display.name},
+                                                   stdio: 'ignore'});
+      try {
+        await done();
+      } finally {
+        await ended(browser);
+        await rm(home, {recursive: true, force: true, maxRetries: 10});
+      }
+    },
     async close() {
       await Promise.all([...sessions].map((session) => session.quit().catch(() => {})));
       await ended(driver);
@@ -231,6 +247,17 @@ async function launchWebKit(env) {
     },
   };
   return engine;
+}
+
+// WebKitGTK's MiniBrowser, in the library folder of the machine's
+// architecture.
+function miniBrowser() {
+  const found = readdirSync('/usr/lib').map((d) => `/usr/lib/${d}/webkit2gtk-4.1/MiniBrowser`)
+    .find((path) => existsSync(path));
+  if (!found) {
+    throw new Error('no MiniBrowser of WebKitGTK: install the Debian package libwebkit2gtk-4.1-0');
+  }
+  return found;
 }
 
 const webDriverKeys = {Tab: input.Key.TAB, Shift: input.Key.SHIFT, Space: input.Key.SPACE,

@@ -52,3 +52,33 @@ expect_files() {
     [[ "$actual" == "$expected" ]] ||
         fail "$folder holds $(echo $actual | tr '\n' ' '), expected $(echo $expected | tr '\n' ' ')"
 }
+
+# The folder C:\Учител, made anew with a file of the teacher's in it.
+teachers_folder() {
+    local shared
+    shared=$(folder Учител)
+    rm -rf "$shared"
+    mkdir -p "$shared"
+    echo "the teacher's notes" >"$shared/Бележки.txt"
+    echo "$shared"
+}
+
+# Fails unless FOLDER (teachers_folder) holds the teacher's file and the
+# files listed, and the program has one Start-menu entry and one uninstall
+# entry; WHEN names the moment in a failure.
+#     expect_installed WHEN FOLDER FILE...
+expect_installed() {
+    local when="$1" shared="$2"
+    shift 2
+    expect_files "$shared" Бележки.txt "$@"
+    [[ $(start_menu_entries | wc -l) == 1 ]] || fail "$when: no Start-menu entry"
+    [[ $(uninstall_entries) == 1 ]] || fail "$when: $(uninstall_entries) uninstall entries"
+}
+
+# Fails unless FOLDER (teachers_folder) holds the teacher's file alone and
+# nothing of the program is left in the Start menu and the uninstall list.
+expect_removed() {
+    expect_files "$1" Бележки.txt
+    [[ -z "$(start_menu_entries)" ]] || fail "the Start-menu entry is left"
+    [[ $(uninstall_entries) == 0 ]] || fail "the uninstall entry is left"
+}

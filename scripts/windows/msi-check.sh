@@ -27,28 +27,20 @@ version=$(msiinfo export "$1" Property | sed -n 's/^ProductVersion\t//p' | tr -d
 export LC_ALL=C.UTF-8  # the Cyrillic folder names reach Wine intact
 
 mapfile -t ours < <(cd "$stage" && find . -type f | sed 's|^\./||')
-shared="$(folder Учител)"
+shared=$(teachers_folder)
 marker='HKEY_LOCAL_MACHINE\Software\Euler Primes'
-rm -rf "$shared"
-mkdir -p "$shared"
-echo "the teacher's notes" >"$shared/Бележки.txt"
 
 "$WINE" msiexec /i "$package" /qn 'INSTALLDIR=C:\Учител' || fail "install: exit status $?"
-expect_files "$shared" Бележки.txt "${ours[@]}"
-[[ $(start_menu_entries | wc -l) == 1 ]] || fail "no Start-menu entry"
-[[ $(uninstall_entries) == 1 ]] || fail "$(uninstall_entries) uninstall entries"
+expect_installed install "$shared" "${ours[@]}"
 registry_has "$marker" || fail "no key $marker"
 
 "$here/smoke.sh" "$shared/euler-primes.exe"
 
 "$WINE" msiexec /i "$(windows_path "$newer")" /qn || fail "upgrade: exit status $?"
-expect_files "$shared" Бележки.txt "${ours[@]}"
-[[ $(uninstall_entries) == 1 ]] || fail "upgrade: $(uninstall_entries) uninstall entries"
+expect_installed upgrade "$shared" "${ours[@]}"
 
 "$WINE" msiexec /x "$(windows_path "$newer")" /qn || fail "removal: exit status $?"
-expect_files "$shared" Бележки.txt
-[[ -z "$(start_menu_entries)" ]] || fail "the Start-menu entry is left"
-[[ $(uninstall_entries) == 0 ]] || fail "the uninstall entry is left"
+expect_removed "$shared"
 ! registry_has "$marker" || fail "the key $marker is left"
 rm -rf "$shared"
 echo "$check: installed beside the user's file with one uninstall entry, started," \

@@ -29,7 +29,8 @@ case "${1:-}" in
     --package-checks) packages=(lintian autopkgtest diffoscope-minimal) ;;
     --orca) packages+=(orca at-spi2-core dbus python3-pyatspi xvfb xauth xdotool) ;;
     --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis wixl msitools
-                          googletest xvfb xauth xdotool x11-utils zip imagemagick) ;;
+                          osslsigncode openssl softhsm2 libengine-pkcs11-openssl googletest
+                          xvfb xauth xdotool x11-utils zip imagemagick) ;;
     "") ;;
     *) echo "install-deps.sh: unknown option ${1}; use one of --tests --web --screenshot" \
             "--package --package-checks --orca --windows, or none" >&2

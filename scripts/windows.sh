@@ -10,9 +10,15 @@
 #    tests (offscreen), and the real program, driven from the outside;
 # 5. a portable zip, an installer made with NSIS and a Windows Installer
 #    package made with wixl, in build-windows/out, and the installer and the
-#    package each tried under Wine: install, start, uninstall.
+#    package each tried under Wine: install, start, uninstall;
+# 6. the same signed with a certificate made for the check, verified and
+#    tried likewise (windows/signing-check.sh).
 #
 #     scripts/windows.sh
+#
+# The program, its uninstaller, the installer and the package in
+# build-windows/out are signed where the environment names a certificate: see
+# windows/sign.sh and docs/windows.md.
 #
 # Qt and GoogleTest are kept in the cache folder (EULER_WINDOWS_CACHE, else
 # ~/.cache/euler-primes-windows), each under a key of what built it: the
@@ -137,4 +143,5 @@ with_x_server 1024x768x24 bash -c '
     "$WINESERVER" --persistent
     "$0"/install-check.sh "$1-setup.exe" "$1/"
     "$0"/msi-check.sh "$1.msi" "$1/" "$2"/app/icon/euler.ico
-' "$here" "$name" "$build"
+    "$0"/signing-check.sh "$2" "$3" "$4"
+' "$here" "$name" "$build" "$(echo "$qt_source"/qt6-base-*/)" "$qt_version"

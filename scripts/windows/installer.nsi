@@ -1,6 +1,9 @@
 ; The program's installer, made by makensis (Debian's nsis) in package.sh:
-;     makensis -DVERSION=1.0 -DSTAGE=DIR -DFILES=FILES.nsh -DICON=FILE -DOUTFILE=FILE installer.nsi
+;     makensis -DVERSION=1.0 -DSTAGE=DIR -DFILES=FILES.nsh -DICON=FILE [-DSIGN=COMMAND]
+;              -DOUTFILE=FILE installer.nsi
 ;
+; SIGN, a command that signs the file it is given in place, signs the
+; uninstaller as makensis writes it into the installer, and then the installer.
 ; FILES.nsh lists what the installer puts in the folder, in the macros OurFiles
 ; and OurFolders (package.sh writes it from STAGE). The uninstaller takes away
 ; exactly those files, by name, and a folder only once it is empty, so that a
@@ -16,6 +19,11 @@ Target amd64-unicode
 !define SHORTCUT "$SMPROGRAMS\${NAME}.lnk"
 ; The exit code of a silent install that refuses its folder.
 !define REFUSED 2
+
+!ifdef SIGN
+    !uninstfinalize '"${SIGN}" "%1"' = 0
+    !finalize '"${SIGN}" "%1"' = 0
+!endif
 
 Name "${NAME}"
 OutFile "${OUTFILE}"

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The portable zip, the NSIS installer and the Windows Installer package of a
-# Windows build, in BUILD/out.
+# Windows build, in OUT (BUILD/out unless given); the program, its
+# uninstaller, the installer and the package signed where the environment
+# names a certificate (sign.sh).
 #
-#     package.sh BUILD QT_SOURCE QT_SOURCE_VERSION
+#     package.sh BUILD QT_SOURCE QT_SOURCE_VERSION [OUT]
 #
 # QT_SOURCE is the Qt source that the program was built with, whose licences
 # go with it; QT_SOURCE_VERSION its Debian version, which README.txt names.
@@ -11,7 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd) qt_source=$(cd "$2" && pwd) qt_source_version="$3"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 name="euler-primes-$version-windows-x64"
-out="$build/out"
+out=$(realpath -m "${4:-$build/out}")
 stage="$out/$name"
 icon="$build/app/icon/euler.ico"
 
@@ -21,6 +23,7 @@ rm -rf "$out"/euler-primes-*-windows-x64 "$out"/euler-primes-*-windows-x64.* \
 mkdir -p "$stage/licences"
 cp "$build/euler-primes.exe" "$stage/"  # Qt puts programs at the top of a Windows build
 x86_64-w64-mingw32-strip "$stage/euler-primes.exe"
+"$here/sign.sh" "$stage/euler-primes.exe"
 # Notepad of every Windows reads lines that end in CR LF.
 sed -e "s/@QT_VERSION@/${qt_source_version%%+*}/" -e "s/@QT_SOURCE_VERSION@/$qt_source_version/" \
     -e 's/$/\r/' "$here/README.txt" >"$stage/README.txt"
@@ -50,7 +53,8 @@ files="$out/files.nsh"
     echo '!macroend'
 } >"$files"
 makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DFILES="$files" -DICON="$icon" \
-    -DOUTFILE="$out/$name-setup.exe" "$here/installer.nsi"
+    -DSIGN="$here/sign.sh" -DOUTFILE="$out/$name-setup.exe" "$here/installer.nsi"
 
 "$here/msi.sh" "$stage" "$version" "$icon" "$out/$name.msi"
+"$here/sign.sh" "$out/$name.msi"
 ls -l "$stage/euler-primes.exe" "$out/$name".{zip,msi} "$out/$name-setup.exe"

@@ -15,22 +15,26 @@
 # With --start, the README's first command: scripts/start.sh on a private X
 # server (the chroot gets Xvfb and xdotool to look with), which passes once
 # the program's window has appeared; the window is then closed.
+# With --windows, scripts/windows.sh end to end: Qt and GoogleTest built for
+# Windows into empty caches, the tests under Wine, the packages made, signed
+# with a certificate made for the check, and installed under Wine.
 # Needs root (debootstrap, mounts).
 #
-#     scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start]
+#     scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start|--windows]
 #
 # The chroot stays in $EULER_CHROOT_DIR/SUITE (/var/tmp/euler-chroot/SUITE)
 # for a look afterwards; each run makes it anew.
 set -euo pipefail
-suite=${1:?usage: scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start]}
+usage="usage: scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start|--windows]"
+suite=${1:?$usage}
 mode=${2:-}
 mirror=${EULER_MIRROR:-http://deb.debian.org/debian}
 security_mirror=${EULER_SECURITY_MIRROR:-http://deb.debian.org/debian-security}
 project=$(cd "$(dirname "$0")/.." && pwd)
 root=${EULER_CHROOT_DIR:-/var/tmp/euler-chroot}/$suite
 case "$mode" in
-    ""|--plain|--package|--start) ;;
-    *) echo "usage: scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start]" >&2
+    ""|--plain|--package|--start|--windows) ;;
+    *) echo "$usage" >&2
        exit 2 ;;
 esac
 
@@ -103,6 +107,7 @@ chroot "$root" chown -R pupil:pupil /home/pupil/euler-primes
 case "$mode" in
     --plain) commands="scripts/install-deps.sh && cmake -B build -G Ninja && cmake --build build" ;;
     --package) commands="scripts/package.sh --reproducible" ;;
+    --windows) commands="scripts/windows.sh" ;;
     --start)
         shown="scripts/start.sh on a private X server, until its window appears"
         chroot "$root" apt-get update -qq

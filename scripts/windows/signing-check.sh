@@ -2,10 +2,11 @@
 # Signing, tried with a certificate authority made here and now with openssl
 # (a school's own authority stands in its place), under Wine:
 #
-# 1. package.sh packages the build into a folder of its own, signing with a
-#    code-signing certificate of that authority, from a PKCS#12 file whose
-#    password is in a file, timestamped by a timestamp server that runs here
-#    (openssl ts behind a small HTTP server);
+# 1. package.sh packages the build into a folder of its own, where an earlier
+#    version's outputs wait to be cleared, signing with a code-signing
+#    certificate of that authority from a PKCS#12 file whose password is in
+#    a file, timestamped by a timestamp server that runs here (openssl ts
+#    behind a small HTTP server);
 # 2. osslsigncode verify accepts the program, the installer, the uninstaller
 #    that the installer writes and the Windows Installer package against the
 #    authority, timestamp included, and rejects the installer once one byte of
@@ -95,10 +96,18 @@ for _ in $(seq 50); do
 done
 [[ -s tsa.port ]] || fail "the timestamp server did not start"
 
+# The folder holds an earlier version's outputs, as after a version bump:
+# they go, and this version's alone are left.
+mkdir -p out/euler-primes-0.9-windows-x64
+touch out/euler-primes-0.9-windows-x64{.zip,.msi,-setup.exe}
 EULER_SIGN_PKCS12="$work/signer.p12" EULER_SIGN_PASSWORD_FILE="$work/password" \
     EULER_SIGN_TIMESTAMP="http://127.0.0.1:$(cat tsa.port)" \
     "$here/package.sh" "$build" "$2" "$3" "$work/out"
-name=$(basename "$(echo "$work"/out/euler-primes-*-windows-x64.msi)" .msi)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+name="euler-primes-$version-windows-x64"
+left=$(cd out && printf '%s\n' euler-primes-* | LC_ALL=C sort | paste -sd ' ')
+[[ "$left" == "$name $name-setup.exe $name.msi $name.zip" ]] ||
+    fail "after packaging the folder holds $left"
 
 verify() {
     osslsigncode verify -CAfile "$work/ca.pem" -TSA-CAfile "$work/ca.pem" -in "$1" 2>&1

@@ -17,11 +17,6 @@ const entries = [...primeList.children];
 const announcer = control('announcer');
 const problem = control('problem');
 
-// The user's decimal separator, as the browser's language writes 0.5.
-const decimalSeparator = new Intl.NumberFormat()
-  .formatToParts(0.5)
-  .find((part) => part.type === 'decimal').value;
-
 // The input box's text as it stood after the last edit that the logic saw.
 let accepted = inputBox.value;
 
@@ -120,7 +115,12 @@ const controls = {
   entryCount: () => entries.length,
   entry: (index) => entries[index].textContent,
   setSelection: select,
-  decimalSeparator: () => decimalSeparator,
+  // The user's, as the browser's language writes 0.5; asked for at a check,
+  // not while the page loads, where Firefox takes milliseconds to make its
+  // first number format.
+  decimalSeparator: () => new Intl.NumberFormat()
+    .formatToParts(0.5)
+    .find((part) => part.type === 'decimal').value,
   // A polite live region speaks what is put in it; emptied first, so that
   // the same result twice is spoken twice.
   announce: (text) => {

@@ -19,25 +19,38 @@
 set -euo pipefail
 
 [[ -n "${EULER_SIGN_PKCS12:-}${EULER_SIGN_PKCS11_MODULE:-}" ]] || exit 0
-# The name goes in as ASCII (an IA5String), which is what Authenticode holds.
+# osslsigncode stores the program's name as ASCII (an IA5String): a
+# Bulgarian one would arrive garbled.
 options=(-h sha256 -n "Euler Primes")
 if [[ -n "${EULER_SIGN_PKCS12:-}" ]]; then
     options+=(-pkcs12 "$EULER_SIGN_PKCS12")
 else
-    options+=(-pkcs11module "$EULER_SIGN_PKCS11_MODULE" -key "$EULER_SIGN_PKCS11_KEY"
-              -certs "$EULER_SIGN_CERTS")
+    options+=(-pkcs11module "$EULER_SIGN_PKCS11_MODULE"
+              -key "${EULER_SIGN_PKCS11_KEY:?names the key on the token, a pkcs11: URI}"
+              -certs "${EULER_SIGN_CERTS:?names the certificate chain of the key, PEM}")
 fi
 [[ -z "${EULER_SIGN_TIMESTAMP:-}" ]] || options+=(-ts "$EULER_SIGN_TIMESTAMP")
+signed=""
+trap 'rm -f "$signed"' EXIT  # what a failed signing leaves
+# The password goes through a pipe, which no process listing shows.
+if [[ -n "${EULER_SIGN_PASSWORD_FILE:-}${EULER_SIGN_PASSWORD:-}" ]]; then
+    options+=(-readpass /dev/stdin)
+fi
+password() {
+    if [[ -n "${EULER_SIGN_PASSWORD_FILE:-}" ]]; then
+        cat -- "$EULER_SIGN_PASSWORD_FILE"
+    else
+        printf '%s' "${EULER_SIGN_PASSWORD:-}"
+    fi
+}
 for file in "$@"; do
     signed="$file.signed"
     rm -f "$signed"
-    # The password goes through a pipe, which no process listing shows.
-    if [[ -n "${EULER_SIGN_PASSWORD_FILE:-}" ]]; then
-        osslsigncode sign "${options[@]}" -readpass "$EULER_SIGN_PASSWORD_FILE" \
-            -in "$file" -out "$signed" >/dev/null
-    else
-        osslsigncode sign "${options[@]}" -readpass <(printf '%s' "${EULER_SIGN_PASSWORD:-}") \
-            -in "$file" -out "$signed" >/dev/null
+    if ! said=$(password | osslsigncode sign "${options[@]}" -in "$file" -out "$signed" 2>&1)
+    then
+        echo "$said" >&2
+        echo "sign.sh: could not sign $file" >&2
+        exit 1
     fi
     mv "$signed" "$file"
     echo "signed: $file"

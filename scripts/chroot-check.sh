@@ -24,7 +24,9 @@
 #
 # The chroot stays in $EULER_CHROOT_DIR/SUITE (/var/tmp/euler-chroot/SUITE)
 # for a look afterwards; each run makes it anew.
-set -euo pipefail
+set -Eeuo pipefail
+# A step that fails is named last, whatever it printed before.
+trap 'status=$?; echo "== $(date +%T) FAILED ($status): $BASH_COMMAND" >&2' ERR
 usage="usage: scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start|--windows]"
 suite=${1:?$usage}
 mode=${2:-}

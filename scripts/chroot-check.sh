@@ -18,16 +18,18 @@
 # With --windows, scripts/windows.sh end to end: Qt and GoogleTest built for
 # Windows into empty caches, the tests under Wine, the packages made, signed
 # with a certificate made for the check, and installed under Wine.
+# With --web, scripts/web.sh --test: the page built and tested with the web
+# build's own set of packages alone (install-deps.sh --web).
 # Needs root (debootstrap, mounts).
 #
-#     scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start|--windows]
+#     scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start|--windows|--web]
 #
 # The chroot stays in $EULER_CHROOT_DIR/SUITE (/var/tmp/euler-chroot/SUITE)
 # for a look afterwards; each run makes it anew.
 set -Eeuo pipefail
 # A step that fails is named last, whatever it printed before.
 trap 'status=$?; echo "== $(date +%T) FAILED ($status): $BASH_COMMAND" >&2' ERR
-usage="usage: scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start|--windows]"
+usage="usage: scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start|--windows|--web]"
 suite=${1:?$usage}
 mode=${2:-}
 mirror=${EULER_MIRROR:-http://deb.debian.org/debian}
@@ -35,7 +37,7 @@ security_mirror=${EULER_SECURITY_MIRROR:-http://deb.debian.org/debian-security}
 project=$(cd "$(dirname "$0")/.." && pwd)
 root=${EULER_CHROOT_DIR:-/var/tmp/euler-chroot}/$suite
 case "$mode" in
-    ""|--plain|--package|--start|--windows) ;;
+    ""|--plain|--package|--start|--windows|--web) ;;
     *) echo "$usage" >&2
        exit 2 ;;
 esac
@@ -110,6 +112,7 @@ case "$mode" in
     --plain) commands="scripts/install-deps.sh && cmake -B build -G Ninja && cmake --build build" ;;
     --package) commands="scripts/package.sh --reproducible" ;;
     --windows) commands="scripts/windows.sh" ;;
+    --web) commands="CI=${CI:-} scripts/web.sh --test" ;;
     --start)
         shown="scripts/start.sh on a private X server, until its window appears"
         chroot "$root" apt-get update -qq

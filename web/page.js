@@ -19,6 +19,7 @@ const problem = control('problem');
 
 // The input box's text as it stood after the last edit that the logic saw.
 let accepted = inputBox.value;
+let decimalSeparator = null;  // see controls.decimalSeparator
 
 let logic = null;
 let failed = false;
@@ -115,10 +116,10 @@ const controls = {
   entryCount: () => entries.length,
   entry: (index) => entries[index].textContent,
   setSelection: select,
-  // The user's, as the browser's language writes 0.5; asked for at a check,
-  // not while the page loads, where Firefox takes milliseconds to make its
-  // first number format.
-  decimalSeparator: () => new Intl.NumberFormat()
+  // The user's, as the browser's language writes 0.5; worked out at the first
+  // check, not while the page loads, where Firefox takes milliseconds to make
+  // its first number format.
+  decimalSeparator: () => decimalSeparator ??= new Intl.NumberFormat()
     .formatToParts(0.5)
     .find((part) => part.type === 'decimal').value,
   // A polite live region speaks what is put in it; emptied first, so that

@@ -111,9 +111,16 @@ async function firstVisit(engine, withServiceWorker) {
         await new Promise((resolve) => setTimeout(resolve, 2000));
       } while (sent === before || bytesSent() !== sent);
     });
-    serviceWorker = true;
-    return bytesSent() - before;
+  } else {
+    await visitInContext(engine, withServiceWorker);
   }
+  serviceWorker = true;
+  return bytesSent() - before;
+}
+
+// A first visit in a fresh context of the engine's driver, until the logic
+// has loaded and, with `withServiceWorker`, the site is stored.
+async function visitInContext(engine, withServiceWorker) {
   const tab = await engine.open(base);
   await tab.evaluate(async (withServiceWorker) => {
     await new Promise((resolve) => {
@@ -127,8 +134,6 @@ async function firstVisit(engine, withServiceWorker) {
     }
   }, withServiceWorker);
   await tab.close();
-  serviceWorker = true;
-  return bytesSent() - before;
 }
 
 const median = (values) => {

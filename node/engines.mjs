@@ -100,16 +100,10 @@ function remembering(tab) {
     find(role, name) {
       const key = `${role}\n${name}`;
       if (!found.has(key)) {
-        const forget = () => found.delete(key);
-        found.set(key, find(role, name).then((element) => {
-          if (!element) {
-            forget();
-          }
-          return element;
-        }, (error) => {
-          forget();
-          throw error;
-        }));
+        const asked = find(role, name);
+        found.set(key, asked);
+        // What was not found, or could not be asked, is asked for anew.
+        asked.then((element) => element || found.delete(key), () => found.delete(key));
       }
       return found.get(key);
     },

@@ -37,7 +37,6 @@ case "${1:-}" in
        exit 2 ;;
 esac
 
-
 # The window tests run again under a Bulgarian locale, whose decimal
 # separator is a comma. Made Debian's way, named in /etc/locale.gen, so that
 # the next locale-gen keeps it.

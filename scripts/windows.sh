@@ -143,5 +143,5 @@ with_x_server 1024x768x24 bash -c '
     "$WINESERVER" --persistent
     "$0"/install-check.sh "$1-setup.exe" "$1/"
     "$0"/msi-check.sh "$1.msi" "$1/" "$2"/app/icon/euler.ico
-    "$0"/signing-check.sh "$2" "$3" "$4"
+    "$0"/signing-check.sh "$2" "$3" "$4" "$(basename "$1")"
 ' "$here" "$name" "$build" "$(echo "$qt_source"/qt6-base-*/)" "$qt_version"

@@ -15,12 +15,15 @@
 # 3. the signed installer and package install, start and uninstall as the
 #    unsigned ones do (install-check.sh, msi-check.sh).
 #
-#     signing-check.sh BUILD QT_SOURCE QT_SOURCE_VERSION
+#     signing-check.sh BUILD QT_SOURCE QT_SOURCE_VERSION NAME
 #
+# NAME is what package.sh names this version's outputs, as windows.sh knows
+# it (euler-primes-1.0-windows-x64).
 # Run it where Wine's server runs, as windows.sh does.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(realpath "$1")
+name="$4"
 work=$(mktemp -d)
 tsa_server=""
 cleanup() {
@@ -103,8 +106,6 @@ touch out/euler-primes-0.9-windows-x64{.zip,.msi,-setup.exe}
 EULER_SIGN_PKCS12="$work/signer.p12" EULER_SIGN_PASSWORD_FILE="$work/password" \
     EULER_SIGN_TIMESTAMP="http://127.0.0.1:$(cat tsa.port)" \
     "$here/package.sh" "$build" "$2" "$3" "$work/out"
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-name="euler-primes-$version-windows-x64"
 left=$(cd out && printf '%s\n' euler-primes-* | LC_ALL=C sort | paste -sd ' ')
 [[ "$left" == "$name $name-setup.exe $name.msi $name.zip" ]] ||
     fail "after packaging the folder holds $left"

@@ -3,6 +3,7 @@
 // by their role and accessible name as a screen reader finds them, and the
 // measures of what the page draws.
 import {readFileSync} from 'node:fs';
+import {after} from 'node:test';
 import {abilities, framePath, frameHtml, launch} from './engines.mjs';
 import {serve} from './serve.mjs';
 
@@ -24,36 +25,42 @@ export const controls = {
   clear: ['button', 'Чисти'],
 };
 
-// Serves the site, with `routes` (see serve.mjs) before its files, and
-// starts the engine.
+// The engine, started at its first use and shared by every test file that
+// runs in this process (all.mjs runs them all in one): Firefox takes five
+// seconds to start and end. It ends after the last test.
+let running = null;
+export function engine() {
+  running ??= launch(engineName);
+  return running;
+}
+after(() => running?.then((started) => started.close(), () => {}));
+
+// Serves the site, with `routes` (see serve.mjs) before its files, to the
+// engine.
 export async function start(routes = {}) {
   const server = await serve(site, 0, {routes: {[framePath]: frameHtml, ...routes}});
-  const engine = await launch(engineName);
+  const browser = await engine();
   const url = `http://127.0.0.1:${server.address().port}/`;
   let shared = null;
   return {
     url,
-    server,
-    engine,
     // A page in a fresh browser context: {width, height, language, forcedColours}.
-    open: (options) => engine.open(url, options),
+    open: (options) => browser.open(url, options),
     // The page loaded anew, {width, height} (480 × 360 unless given), in a
     // tab that the tests of a file share and do not close: a fresh context
     // costs a browser process, and most tests need only a fresh page. Its
     // service worker may serve it.
     async page({width = 480, height = 360} = {}) {
       if (!shared) {
-        shared = await engine.open(url, {width, height});
+        shared = await browser.open(url, {width, height});
       } else {
         await shared.resize(width, height);
         await shared.load();
       }
       return shared;
     },
-    async stop() {
-      await engine.close();
-      server.close();
-    },
+    // Its tabs end with the engine.
+    stop: () => server.close(),
   };
 }
 

@@ -1,20 +1,19 @@
 // The page after its first visit and when its logic cannot load, in the
 // engine that EULER_ENGINE names: offline from its own cache, a new build in
 // place by the second visit, and a load that fails told as such.
-import {after, before, test} from 'node:test';
+import {before, test} from 'node:test';
 import assert from 'node:assert/strict';
 import {cp, mkdtemp, readFile, rm, writeFile} from 'node:fs/promises';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
-import {engineName, find, logicReady, site, state, waitFor} from './browser.mjs';
-import {framePath, frameHtml, launch} from './engines.mjs';
+import {engine, find, logicReady, site, state, waitFor} from './browser.mjs';
+import {framePath, frameHtml} from './engines.mjs';
 import {serve} from './serve.mjs';
 
-let engine;
+let browser;
 before(async () => {
-  engine = await launch(engineName);
+  browser = await engine();
 });
-after(() => engine.close());
 
 // Serves `folder` on `port` (0: any), with `routes` and the engines' frame
 // page.
@@ -41,7 +40,7 @@ const controlled = (tab) => waitFor(tab, async () => {
 async function visitedThenOffline(t, folder) {
   const server = await served(folder);
   t.after(() => server.stop());
-  const tab = await engine.open(server.url);
+  const tab = await browser.open(server.url);
   await logicReady(tab);
   await controlled(tab);
   server.stop();
@@ -95,7 +94,7 @@ test('a logic that cannot load is told, and no control stays locked', async (t) 
     },
   });
   t.after(() => server.stop());
-  const tab = await engine.open(server.url);
+  const tab = await browser.open(server.url);
   const input = await find(tab, 'input');
   await tab.click(input);
   await tab.type('7');

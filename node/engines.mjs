@@ -348,11 +348,15 @@ function insertText(text) {
   document.execCommand('insertText', false, text);
 }
 
-// An X server that picks a free display itself and tells which.
+// An X server that picks a free display itself and tells which. Like the
+// window tests' servers it does not reset when its last client leaves: each
+// tab's MiniBrowser ends with its session, and once, under load, the next
+// one found no display («cannot open display») as it started just after.
 function startXvfb() {
   return new Promise((resolve, reject) => {
     const server = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1280x1024x24',
-                                  '-nolisten', 'tcp'], {stdio: ['ignore', 'ignore', 'ignore', 'pipe']});
+                                  '-nolisten', 'tcp', '-noreset'],
+                         {stdio: ['ignore', 'ignore', 'ignore', 'pipe']});
     server.on('error', reject);
     server.stdio[3].once('data', (data) => resolve({
       name: `:${String(data).trim()}`,

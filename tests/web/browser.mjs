@@ -35,32 +35,43 @@ export function engine() {
 }
 after(() => running?.then((started) => started.close(), () => {}));
 
-// Serves the site, with `routes` (see serve.mjs) before its files, to the
-// engine.
-export async function start(routes = {}) {
-  const server = await serve(site, 0, {routes: {[framePath]: frameHtml, ...routes}});
-  const browser = await engine();
+// Serves `folder` on `port` (0: any), with `routes` (see serve.mjs) and the
+// engines' frame page before its files, to the engine.
+export async function served(folder, port = 0, routes = {}) {
+  const server = await serve(folder, port, {routes: {[framePath]: frameHtml, ...routes}});
   const url = `http://127.0.0.1:${server.address().port}/`;
-  let shared = null;
   return {
     url,
     // A page in a fresh browser context: {width, height, language, forcedColours}.
-    open: (options) => browser.open(url, options),
+    open: async (options) => (await engine()).open(url, options),
+    // Its tabs end with the engine, or as a test closes them.
+    stop() {
+      server.close();
+      server.closeAllConnections();
+    },
+  };
+}
+
+// Serves the site, with `routes` before its files, and starts the engine.
+export async function start(routes = {}) {
+  const server = await served(site, 0, routes);
+  await engine();
+  let shared = null;
+  return {
+    ...server,
     // The page loaded anew, {width, height} (480 × 360 unless given), in a
     // tab that the tests of a file share and do not close: a fresh context
     // costs a browser process, and most tests need only a fresh page. Its
     // service worker may serve it.
     async page({width = 480, height = 360} = {}) {
       if (!shared) {
-        shared = await browser.open(url, {width, height});
+        shared = await server.open({width, height});
       } else {
         await shared.resize(width, height);
         await shared.load();
       }
       return shared;
     },
-    // Its tabs end with the engine.
-    stop: () => server.close(),
   };
 }
 

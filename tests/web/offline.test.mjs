@@ -1,32 +1,12 @@
 // The page after its first visit and when its logic cannot load, in the
 // engine that EULER_ENGINE names: offline from its own cache, a new build in
 // place by the second visit, and a load that fails told as such.
-import {before, test} from 'node:test';
+import {test} from 'node:test';
 import assert from 'node:assert/strict';
 import {cp, mkdtemp, readFile, rm, writeFile} from 'node:fs/promises';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
-import {engine, find, logicReady, site, state, waitFor} from './browser.mjs';
-import {framePath, frameHtml} from './engines.mjs';
-import {serve} from './serve.mjs';
-
-let browser;
-before(async () => {
-  browser = await engine();
-});
-
-// Serves `folder` on `port` (0: any), with `routes` and the engines' frame
-// page.
-async function served(folder, port = 0, routes = {}) {
-  const server = await serve(folder, port, {routes: {[framePath]: frameHtml, ...routes}});
-  return {
-    url: `http://127.0.0.1:${server.address().port}/`,
-    stop() {
-      server.close();
-      server.closeAllConnections();
-    },
-  };
-}
+import {find, logicReady, served, site, state, waitFor} from './browser.mjs';
 
 // Waits until the service worker has the page in its cache and serves it.
 const controlled = (tab) => waitFor(tab, async () => {
@@ -40,7 +20,7 @@ const controlled = (tab) => waitFor(tab, async () => {
 async function visitedThenOffline(t, folder) {
   const server = await served(folder);
   t.after(() => server.stop());
-  const tab = await browser.open(server.url);
+  const tab = await server.open();
   await logicReady(tab);
   await controlled(tab);
   server.stop();
@@ -94,7 +74,7 @@ test('a logic that cannot load is told, and no control stays locked', async (t) 
     },
   });
   t.after(() => server.stop());
-  const tab = await browser.open(server.url);
+  const tab = await server.open();
   const input = await find(tab, 'input');
   await tab.click(input);
   await tab.type('7');

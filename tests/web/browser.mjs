@@ -29,7 +29,7 @@ export const controls = {
 // runs in this process (all.mjs runs them all in one): Firefox takes five
 // seconds to start and end. It ends after the last test.
 let running = null;
-export function engine() {
+function engine() {
   running ??= launch(engineName);
   return running;
 }

@@ -14,6 +14,22 @@ std::string Place(const euler::Place& twips) {
            ", \"height\": " + std::to_string(pixels.height);
 }
 
+std::string KindName(euler::ControlKind kind) {
+    switch (kind) {
+        case euler::ControlKind::kTextBox:
+            return "textBox";
+        case euler::ControlKind::kLabel:
+            return "label";
+        case euler::ControlKind::kList:
+            return "list";
+        case euler::ControlKind::kInputBox:
+            return "inputBox";
+        case euler::ControlKind::kButton:
+            return "button";
+    }
+    return "";
+}
+
 }  // namespace
 
 std::string LayoutJson() {
@@ -24,7 +40,8 @@ std::string LayoutJson() {
     for (std::size_t i = 0; i < euler::kControlCount; ++i) {
         const euler::Control& control = euler::kControls[i];
         const std::u32string name(control.name.begin(), control.name.end());
-        json << "    {\"name\": " << Json(name) << ", " << Place(control.place)
+        json << "    {\"name\": " << Json(name) << ", \"kind\": \"" << KindName(control.kind)
+             << "\", " << Place(control.place)
              << ", \"shown\": " << (control.shown ? "true" : "false")
              << ", \"caption\": " << Json(control.caption)
              << ", \"accessibleName\": " << Json(control.accessibleName)

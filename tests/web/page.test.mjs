@@ -46,6 +46,27 @@ test('every control stands at its place in the window, in the window’s tab ord
   assert.deepEqual(places.controls, layout.controls.filter((c) => c.shown).map(
       ({name, left, top, width, height}) => ({name, left, top, width, height})));
 
+  // Where a label overlaps a control's frame, the frame is drawn whole, as
+  // in the window: the control is on top there.
+  const shown = layout.controls.filter((c) => c.shown);
+  const overlaps = [];
+  for (const label of shown.filter((c) => c.kind === 'label')) {
+    for (const control of shown.filter((c) => c.kind !== 'label')) {
+      const [left, right] = [Math.max(label.left, control.left),
+                             Math.min(label.left + label.width, control.left + control.width)];
+      const [top, bottom] = [Math.max(label.top, control.top),
+                             Math.min(label.top + label.height, control.top + control.height)];
+      if (left < right && top < bottom) {
+        overlaps.push({control: control.name, x: (left + right) / 2, y: (top + bottom) / 2});
+      }
+    }
+  }
+  assert.deepEqual(await tab.evaluate((points) => {
+    const window = document.getElementById('window').getBoundingClientRect();
+    return points.map(({x, y}) => document.elementFromPoint(window.left + x, window.top + y)
+      .closest('#window > *').id);
+  }, overlaps), overlaps.map((o) => o.control));
+
   // Tab goes round the controls that take the focus, from the transcript.
   await logicReady(tab);
   // The Tab after the last control would leave the page for the browser's

@@ -102,7 +102,7 @@ std::string ControlHtml(std::size_t index, const euler::FormModel& window) {
             return List(window, attributes);
         case ControlKind::kInputBox:
             return "<input" + attributes + " value=\"" + Html(window.inputText()) +
-                   "\" inputmode=\"decimal\" autocomplete=\"off\" spellcheck=\"false\">\n";
+                   "\" autocomplete=\"off\" spellcheck=\"false\">\n";
         case ControlKind::kButton:
             return "<button type=\"button\"" + attributes + " data-command=\"" +
                    std::to_string(index == euler::kCheckButton ? euler::kCheckCommand

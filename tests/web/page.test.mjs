@@ -211,7 +211,11 @@ test('«Чисти» after a check and the user’s own choice in the list empti
 test('a check of 5 by touch on a phone', async () => {
   const tab = await session.page({width: 360, height: 640});
   await logicReady(tab);
-  await tab.tap(await find(tab, 'input'));
+  const input = await find(tab, 'input');
+  // The screen's keyboard offers every key that the box takes: letters,
+  // digits, "." and "-", as a text box's does.
+  assert.deepEqual(await tab.evaluate((box) => [box.type, box.inputMode], input), ['text', '']);
+  await tab.tap(input);
   await tab.insertText('5');  // as the screen's keyboard types it
   await tab.tap(await find(tab, 'check'));
   const shown = await state(tab);

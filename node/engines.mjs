@@ -32,11 +32,13 @@ export const programs = {
 
 // What a test may ask of an engine beyond the common interface: the page's
 // language (Chromium's DevTools protocol alone can set it for a page),
-// forced colours (likewise), and the accessibility tree's descriptions.
+// forced colours and a touch screen's coarse pointer (likewise; Firefox 153
+// answers WebDriver BiDi's touch override as unsupported), and the
+// accessibility tree's descriptions.
 export const abilities = {
-  chromium: {language: true, forcedColours: true, descriptions: true},
-  firefox: {language: false, forcedColours: false, descriptions: false},
-  webkit: {language: false, forcedColours: false, descriptions: false},
+  chromium: {language: true, forcedColours: true, coarsePointer: true, descriptions: true},
+  firefox: {language: false, forcedColours: false, coarsePointer: false, descriptions: false},
+  webkit: {language: false, forcedColours: false, coarsePointer: false, descriptions: false},
 };
 
 // The page inside a frame of the given size: MiniBrowser's window is never
@@ -131,7 +133,8 @@ async function launchPuppeteer(name, env) {
       const page = await context.newPage();
       // Firefox gives the first page no focus, and keys then go nowhere.
       await page.bringToFront();
-      await page.setViewport({width: options.width ?? 480, height: options.height ?? 360});
+      await page.setViewport({width: options.width ?? 480, height: options.height ?? 360,
+                              hasTouch: Boolean(options.coarsePointer)});
       if (options.language || options.forcedColours) {
         const devtools = await page.createCDPSession();
         if (options.language) {
@@ -173,7 +176,7 @@ function puppeteerTab(page, context) {
     },
     reload: () => page.reload(),
     load: () => page.goto(page.url()),
-    resize: (width, height) => page.setViewport({width, height}),
+    resize: (width, height) => page.setViewport({...page.viewport(), width, height}),
     async screenshot(clip) {
       await page.evaluate(drawn);
       return decoded(await page.screenshot({clip, captureBeyondViewport: false}));
@@ -182,7 +185,9 @@ function puppeteerTab(page, context) {
   };
 }
 
-// WebKitGTK: MiniBrowser through WebKitWebDriver, on an X server of its own.
+// WebKitGTK: MiniBrowser through WebKitWebDriver, on an X server of its own
+// as large as its window.
+const webKitWindow = {width: 1440, height: 1200};
 async function launchWebKit(env) {
   const display = await startXvfb();
   const port = await freePort();
@@ -210,7 +215,9 @@ async function launchWebKit(env) {
       }).build(), () => `WebKitWebDriver started no MiniBrowser on ${display.name}: ${said}`);
       sessions.add(session);
       engine.version = `WebKitGTK ${(await session.getCapabilities()).get('browserVersion')}`;
-      await session.manage().window().setRect({x: 0, y: 0, width: 1280, height: 1000});
+      // Room for a frame of a school laptop's screen, 1366 × 768, or a
+      // tablet's upright, 768 × 1024, below MiniBrowser's toolbar.
+      await session.manage().window().setRect({x: 0, y: 0, ...webKitWindow});
       const frameUrl = new URL(framePath, url);
       await session.get(frameUrl.href);
       await session.executeScript(`document.getElementById('page').src = arguments[0]`, url);
@@ -354,7 +361,8 @@ function insertText(text) {
 // one found no display («cannot open display») as it started just after.
 function startXvfb() {
   return new Promise((resolve, reject) => {
-    const server = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1280x1024x24',
+    const server = spawn('Xvfb', ['-displayfd', '3', '-screen', '0',
+                                  `${webKitWindow.width}x${webKitWindow.height}x24`,
                                   '-nolisten', 'tcp', '-noreset'],
                          {stdio: ['ignore', 'ignore', 'ignore', 'pipe']});
     server.on('error', reject);

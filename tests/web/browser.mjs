@@ -42,7 +42,8 @@ export async function served(folder, port = 0, routes = {}) {
   const url = `http://127.0.0.1:${server.address().port}/`;
   return {
     url,
-    // A page in a fresh browser context: {width, height, language, forcedColours}.
+    // A page in a fresh browser context: {width, height, language, forcedColours,
+    // coarsePointer}.
     open: async (options) => (await engine()).open(url, options),
     // Its tabs end with the engine, or as a test closes them.
     stop() {

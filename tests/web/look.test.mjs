@@ -1,10 +1,11 @@
 // How the page draws the program's answer and lays out its controls, in the
 // engine that EULER_ENGINE names: the highlight of the prime found measured
-// on the drawn pixels, with and without forced colours, and the column on a
-// phone's screen.
+// on the drawn pixels, with and without forced colours; the window on the
+// screens of a class, from a phone's column to a projector, for a finger and
+// at the browser's zoom.
 import {after, before, test} from 'node:test';
 import assert from 'node:assert/strict';
-import {contrast, find, lacks, layout, logicReady, start} from './browser.mjs';
+import {contrast, find, lacks, layout, logicReady, start, state} from './browser.mjs';
 
 let session;
 before(async () => {
@@ -59,8 +60,7 @@ test('with forced colours every control is drawn and the prime found stands out'
        assert.ok(measured.text >= 4.5, `text ${measured.text.toFixed(2)}:1`);
        // Something of each control, its text or its edge, stands out from the
        // window's background.
-       const shot = await tab.screenshot(
-           {x: 0, y: 0, width: layout.window.width, height: layout.window.height});
+       const shot = await tab.screenshot(await windowPlace(tab));
        const background = shot.at(1, 1);
        for (const {name, shown, left, top, width, height} of layout.controls) {
          if (!shown) {
@@ -76,6 +76,95 @@ test('with forced colours every control is drawn and the prime found stands out'
        }
        await tab.close();
      });
+
+// Where the window stands in the page, in whole pixels.
+const windowPlace = (tab) => tab.evaluate(() => {
+  const {x, y, width, height} = document.getElementById('window').getBoundingClientRect();
+  return {x, y, width, height};
+});
+
+// A tablet upright, a school laptop, a phone: the window in the middle of a
+// larger screen, a column on a narrower one, and nowhere a glare of white.
+test('on a larger screen the window stands centred, and the page’s colour fills the screen',
+     async (t) => {
+       const tab = await session.page();
+       await logicReady(tab);
+       for (const [width, height] of [[768, 1024], [1366, 768], [390, 844]]) {
+         await t.test(`${width} × ${height}`, async () => {
+           await tab.resize(width, height);
+           const window = await windowPlace(tab);
+           const room = {left: window.x, right: width - window.x - window.width,
+                         top: window.y, bottom: height - window.y - window.height};
+           if (width >= layout.window.width) {
+             assert.ok(Math.abs(room.left - room.right) <= 1, `${room.left} | ${room.right}`);
+             // Upright, a third of the room above the window, where a
+             // tablet's keyboard leaves it in view; else the half.
+             const above = (room.top + room.bottom) / (height > width ? 3 : 2);
+             assert.ok(Math.abs(room.top - above) <= 1, `${room.top} above, ${room.bottom} below`);
+           }
+           const shot = await tab.screenshot({x: 0, y: 0, width, height});
+           const around = [shot.at(0, 0), shot.at(width - 1, height - 1),
+                           shot.at(Math.floor(width / 2), height - 1)];
+           for (const pixel of around) {
+             assert.notDeepEqual(pixel, [255, 255, 255], 'white around the window');
+             assert.deepEqual(pixel, around[0], 'one colour around the window');
+           }
+           if (width < layout.window.width) {
+             // Below the column, the window's own colour, as in its margin.
+             assert.deepEqual(around[2], shot.at(2, Math.ceil(window.y) + 2));
+           }
+         });
+       }
+     });
+
+test('with a finger, every target is at least 24 × 24 pixels, each row of the list too',
+     {skip: lacks('coarsePointer')}, async (t) => {
+       const tab = await session.open({width: 1024, height: 768, coarsePointer: true});
+       await logicReady(tab);
+       for (const [width, height] of [[1024, 768], [360, 640]]) {
+         await t.test(`${width} × ${height}`, async () => {
+           await tab.resize(width, height);
+           const small = await tab.evaluate(() => [
+             ...document.querySelectorAll('#window :is(button, input, textarea, label, ' +
+                                          '[role="listbox"], [role="option"])')]
+             .filter((target) => target.checkVisibility())
+             .map((target) => {
+               const {width, height} = target.getBoundingClientRect();
+               return {target: target.id, width, height};
+             })
+             .filter(({width, height}) => width < 24 || height < 24));
+           assert.deepEqual(small, []);
+         });
+       }
+       await tab.close();
+     });
+
+// The browser's zoom of a 1280 × 800 screen at 100, 200, 300 and 400 %: the
+// page must not undo it by fitting itself to the screen.
+test('at each step of the browser’s zoom the text grows and a check of 5 works', async () => {
+  const tab = await session.page();
+  await logicReady(tab);
+  const heading = await tab.find('heading', 'Ойлер - просто число');
+  let drawn = 0;
+  for (const zoom of [1, 2, 3, 4]) {
+    const [width, height] = [Math.floor(1280 / zoom), Math.floor(800 / zoom)];
+    await tab.resize(width, height);
+    const seen = await tab.evaluate((heading) => {
+      const text = document.createRange();
+      text.selectNodeContents(heading);
+      return {text: text.getBoundingClientRect().height,
+              pageWidth: document.scrollingElement.scrollWidth};
+    }, heading);
+    assert.ok(seen.text * zoom > drawn, `at ${zoom * 100} % the text is ${seen.text} pixels high`);
+    drawn = seen.text * zoom;
+    assert.ok(seen.pageWidth <= width, `at ${zoom * 100} % the page is ${seen.pageWidth} wide`);
+    await tab.click(await find(tab, 'clear'));
+    await tab.click(await find(tab, 'input'));
+    await tab.type('5');
+    await tab.click(await find(tab, 'check'));
+    assert.equal((await state(tab)).selection, 19, `a check of 5 at ${zoom * 100} %`);
+  }
+});
 
 // On a phone upright, two phones on their side, and a window of 640 × 400 at
 // a zoom of 200 % (320 × 200 CSS pixels): one page, turned and zoomed.

@@ -3,16 +3,24 @@
 // .wasm as application/wasm, for streaming compilation; a module script as
 // JavaScript), compressed where the browser accepts it and the file is not
 // compressed already, with a validator (ETag), so that a browser asks again
-// at each visit and an unchanged file costs a "304 Not Modified" alone. A
-// request it cannot read is answered "400 Bad Request"; it goes on serving.
+// at each visit and an unchanged file costs a "304 Not Modified" alone.
+//
+// It serves nothing outside its folder, symbolic links that lead out
+// included, and answers only requests addressed to it by name (the Host
+// 127.0.0.1, localhost or [::1] with its port), so that a web site whose
+// name a rebinding DNS points at 127.0.0.1 cannot read it through the
+// teacher's browser. A request it cannot read is answered "400 Bad Request",
+// one that fails "500"; it goes on serving.
 //
 //     node serve.mjs FOLDER [PORT]       prints the address; 0 picks a port
 import {createHash} from 'node:crypto';
 import {createServer} from 'node:http';
-import {readFile} from 'node:fs/promises';
-import {extname, join, normalize, sep} from 'node:path';
+import {readFile, realpath, stat} from 'node:fs/promises';
+import {extname, join, sep} from 'node:path';
 import {fileURLToPath} from 'node:url';
 import {gzipSync} from 'node:zlib';
+
+const usage = 'usage: node serve.mjs FOLDER [PORT]';
 
 // Each type, and whether it is worth compressing.
 const types = {
@@ -37,10 +45,22 @@ function requestedPath(request) {
   }
 }
 
+// Whether an Accept-Encoding header takes gzip: named, or as "*", with a
+// weight above 0 ("gzip;q=0" refuses it).
+function acceptsGzip(header = '') {
+  const weights = new Map();
+  for (const part of header.split(',')) {
+    const [coding, ...parameters] = part.split(';').map((p) => p.trim().toLowerCase());
+    const weight = parameters.find((p) => p.startsWith('q='));
+    weights.set(coding, weight === undefined ? 1 : Number(weight.slice(2)));
+  }
+  return (weights.get('gzip') ?? weights.get('*') ?? 0) > 0;
+}
+
 // Answers `request` with `body`, of the type of `path`.
 function send(request, response, path, body) {
   const [type, compressible] = types[extname(path)] ?? otherType;
-  const gzip = compressible && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '');
+  const gzip = compressible && acceptsGzip(request.headers['accept-encoding']);
   const digest = createHash('sha256').update(body).digest('base64url').slice(0, 22);
   const tag = `"${digest}${gzip ? '-gzip' : ''}"`;
   const headers = {
@@ -63,12 +83,35 @@ function send(request, response, path, body) {
   response.writeHead(200, headers).end(request.method === 'HEAD' ? undefined : sent);
 }
 
+// The contents of the file that `path` names in the folder `root` (a real
+// path), or null where there is none such inside it.
+async function fileIn(root, path) {
+  try {
+    const file = await realpath(join(root, path));
+    return file.startsWith(root + sep) ? await readFile(file) : null;
+  } catch {
+    return null;
+  }
+}
+
 // Starts serving `folder` on `port` (0: any free one); resolves to the
 // server, whose address() tells the port. `routes` maps further paths to a
 // body of their own, or to a function (request, response) that answers.
-export function serve(folder, port = 0, {routes = {}} = {}) {
-  const root = normalize(folder + sep);
-  const server = createServer(async (request, response) => {
+// Fails where `folder` is no folder.
+export async function serve(folder, port = 0, {routes = {}} = {}) {
+  if (!folder) {
+    throw new Error(`no folder to serve (${usage})`);
+  }
+  const root = await realpath(folder);
+  if (!(await stat(root)).isDirectory()) {
+    throw new Error(`${folder} is no folder`);
+  }
+  let hosts = new Set();
+  const answer = async (request, response) => {
+    if (!hosts.has(request.headers.host?.toLowerCase())) {
+      response.writeHead(421).end();
+      return;
+    }
     if (request.method !== 'GET' && request.method !== 'HEAD') {
       response.writeHead(405, {'Allow': 'GET, HEAD'}).end();
       return;
@@ -83,23 +126,42 @@ export function serve(folder, port = 0, {routes = {}} = {}) {
       await route(request, response);
       return;
     }
-    const file = normalize(join(root, path.endsWith('/') ? path + 'index.html' : path));
-    try {
-      if (!file.startsWith(root)) {
-        throw new Error('outside the folder');
-      }
-      send(request, response, file, route !== undefined ? Buffer.from(route) : await readFile(file));
-    } catch {
+    const name = path.endsWith('/') ? path + 'index.html' : path;
+    const body = route !== undefined ? Buffer.from(route) : await fileIn(root, name);
+    if (body === null) {
       response.writeHead(404).end();
+      return;
     }
+    send(request, response, name, body);
+  };
+  const server = createServer((request, response) => {
+    answer(request, response).catch((error) => {
+      console.error(`serve.mjs: ${request.url}: ${error.stack}`);
+      if (response.headersSent) {
+        response.destroy();
+      } else {
+        response.writeHead(500).end();
+      }
+    });
   });
-  return new Promise((resolve, reject) => {
+  await new Promise((resolve, reject) => {
     server.once('error', reject);
-    server.listen(port, '127.0.0.1', () => resolve(server));
+    server.listen(port, '127.0.0.1', resolve);
   });
+  const {port: bound} = server.address();
+  hosts = new Set(['127.0.0.1', 'localhost', '[::1]'].map((name) => `${name}:${bound}`));
+  return server;
 }
 
 if (process.argv[1] === fileURLToPath(import.meta.url)) {
-  const server = await serve(process.argv[2], Number(process.argv[3] ?? 8000));
-  console.log(`Serving ${process.argv[2]} at http://127.0.0.1:${server.address().port}/`);
+  const [folder, port = '8000'] = process.argv.slice(2);
+  if (!folder || !/^\d+$/.test(port)) {
+    console.error(usage);
+    process.exit(2);
+  }
+  const server = await serve(folder, Number(port)).catch((error) => {
+    console.error(`serve.mjs: ${error.message}`);
+    process.exit(1);
+  });
+  console.log(`Serving ${await realpath(folder)} at http://127.0.0.1:${server.address().port}/`);
 }

@@ -171,21 +171,23 @@ void MainWindow::clearClicked() {
     handle([this] { euler::OnCommand(*this, euler::kClearCommand); });
 }
 
-// No failure may cross Qt's event loop: the user is told what went wrong, the
-// writes done so far stay, and the program goes on.
+// No failure may cross Qt's event loop: the pupil is told, in Bulgarian, that
+// the command did not finish, the writes done so far stay, and the program
+// goes on. What failed goes to the standard error, for whoever looks after
+// the machine.
 template <typename Event>
 void MainWindow::handle(Event event) {
-    QString failure;
     try {
         event();
         return;
     } catch (const std::exception& error) {
-        failure = QString::fromUtf8(error.what());
+        qWarning("A command of the window failed: %s", error.what());
     } catch (...) {
-        failure = QStringLiteral("неизвестна грешка");
+        qWarning("A command of the window failed");
     }
     QMessageBox::critical(this, windowTitle(),
-                          QStringLiteral("Командата не можа да завърши:\n%1").arg(failure));
+                          QStringLiteral("Командата не можа да завърши. Програмата продължава "
+                                         "да работи с това, което е показано."));
 }
 
 std::u32string MainWindow::inputText() const {

@@ -182,18 +182,24 @@ function paintHighlight() {
   primeList.style.setProperty('--answer-text', css(highlight.text));
 }
 
+// The logic has arrived: the presses that waited for it are answered and
+// the input box is freed first, whatever may fail after, so that nothing
+// can leave the page locked.
 function loaded(arrived) {
   logic = arrived;
-  paintHighlight();
-  limitInput();
+  try {
+    limitInput();
+    for (const index of waiting.splice(0)) {
+      logic.onCommand(controls, index);
+    }
+  } finally {
+    inputBox.readOnly = false;
+  }
   inputBox.addEventListener('input', limitInput);
   if (document.activeElement === primeList) {
     listFocused();
   }
-  for (const index of waiting.splice(0)) {
-    logic.onCommand(controls, index);
-  }
-  inputBox.readOnly = false;
+  paintHighlight();
   performance.mark('logic-ready');
 }
 

@@ -3,7 +3,7 @@
 import {after, before, test} from 'node:test';
 import assert from 'node:assert/strict';
 import {readFile} from 'node:fs/promises';
-import {can, find, lacks, layout, logicReady, site, start, state, waitFor} from './browser.mjs';
+import {can, find, lacks, layout, logicReady, served, site, start, state, waitFor} from './browser.mjs';
 
 // The logic's WebAssembly waits for `release()` where a test holds it back.
 let release = () => {};
@@ -273,6 +273,43 @@ test('a press of «Въведи» before the logic has loaded is answered when i
   assert.equal(await tab.evaluate((b) => b.readOnly, input), false);
   await tab.close();
 });
+
+test('a press that waited is answered and the box freed even where the page fails after',
+     async (t) => {
+       // The logic arrives late, and painting its highlight fails.
+       let release;
+       const late = new Promise((resolve) => {
+         release = resolve;
+       });
+       const server = await served(site, 0, {
+         '/euler.js': `import createLogic from './euler-real.js';
+           export default async (...options) => {
+             const logic = await createLogic(...options);
+             logic.visibleHighlight = () => {
+               throw new Error('failed on purpose');
+             };
+             return logic;
+           };`,
+         '/euler-real.js': async (request, response) => {
+           response.writeHead(200, {'Content-Type': 'text/javascript'});
+           response.end(await readFile(`${site}/euler.js`));
+         },
+         '/euler.wasm': async (request, response) => {
+           await late;
+           response.writeHead(200, {'Content-Type': 'application/wasm'});
+           response.end(await readFile(`${site}/euler.wasm`));
+         },
+       });
+       t.after(() => server.stop());
+       const tab = await server.open();
+       const input = await find(tab, 'input');
+       await typeInto(tab, 'input', '7');
+       await tab.click(await find(tab, 'check'));
+       release();
+       await waitFor(tab, (box) => !box.readOnly, input);
+       assert.equal((await state(tab)).transcript, 'Изчислявам: 7*8+41\nИзчисленото число е: 97\n');
+       await tab.close();
+     });
 
 test('a fraction is written with the decimal separator of the browser’s language',
      {skip: lacks('language')}, async () => {

@@ -43,11 +43,13 @@ export const abilities = {
 
 // The page inside a frame of the given size: MiniBrowser's window is never
 // narrower than its toolbar (about 447 pixels), so WebKit shows every page
-// in a frame of the size asked for. The server serves this at framePath.
+// in a frame of the size asked for. The frame takes the focus as each page
+// loads in it, as a page of its own has it, so that an autofocus in it
+// receives the keys. The server serves this at framePath.
 export const framePath = '/engine-frame.html';
 export const frameHtml = `<!doctype html>
 <style>body{margin:0}iframe{border:0;display:block}</style>
-<iframe id="page"></iframe>`;
+<iframe id="page" onload="this.focus()"></iframe>`;
 
 // A browser started with nothing of the user's: its own folders, no session
 // bus or accessibility bus (which GTK would start and leave behind), the
@@ -83,7 +85,7 @@ export async function launch(name) {
   const {open, close} = engine;
   return Object.assign(engine, {
     name,
-    open: async (url, options) => remembering(await open(url, options)),
+    open: async (url, options) => remembering(await open(url, options)).drawn(),
     async close() {
       await close();
       // The browser's helpers may still write their caches as they end.
@@ -94,11 +96,17 @@ export async function launch(name) {
 
 // `tab`, which finds each control once per load of its page: asking the
 // accessibility tree again costs a round trip per element in some engines.
-// Asking for several at once asks once for each.
+// Asking for several at once asks once for each. Each load of its page ends
+// once the page has been drawn, as a pupil sees it before acting: until
+// then, WebKitGTK has not given an autofocus in a frame.
 function remembering(tab) {
   const found = new Map();
   const {find, reload, load} = tab;
   return Object.assign(tab, {
+    async drawn() {
+      await tab.evaluate(drawn);
+      return tab;
+    },
     find(role, name) {
       const key = `${role}\n${name}`;
       if (!found.has(key)) {
@@ -112,10 +120,12 @@ function remembering(tab) {
     async reload() {
       found.clear();
       await reload();
+      await tab.drawn();
     },
     async load() {
       found.clear();
       await load();
+      await tab.drawn();
     },
   });
 }

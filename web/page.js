@@ -1,7 +1,8 @@
 // The page's script: it hands the logic (C++ compiled to WebAssembly) the
 // page's controls, as the desktop window does its widgets, and forwards the
 // two buttons to it. Every decision is made there; this file only reads and
-// writes the controls.
+// writes the controls. It runs as soon as it arrives (async): the page's
+// controls, before it in the document, are there.
 //
 // The page arrives with its controls in the state that the window has after
 // its load event, and can be used at once: a press of a button made before
@@ -211,9 +212,14 @@ function notLoaded(error) {
   console.error('The logic could not load:', error);
 }
 
-// As the window does, the focus starts on the calculation; the page does not
-// scroll to it, as it stands last in the column on a phone.
-transcriptBox.focus({preventScroll: true});
+// The focus starts on the calculation (its autofocus), given as the page is
+// first drawn; where a browser does not give it, the page does, and does
+// not scroll to it, as it stands last in the column on a phone.
+requestAnimationFrame(() => {
+  if (document.activeElement === document.body) {
+    transcriptBox.focus({preventScroll: true});
+  }
+});
 
 import('./euler.js').then((module) => module.default()).then(loaded, notLoaded);
 

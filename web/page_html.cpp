@@ -92,7 +92,11 @@ std::string ControlHtml(std::size_t index, const euler::FormModel& window) {
     const std::string attributes = Attributes(control);
     switch (control.kind) {
         case ControlKind::kTextBox:
-            return "<textarea" + attributes + " readonly autocomplete=\"off\">" +
+            // As in the window, the focus starts on the calculation: the
+            // browser gives it as it first draws the page, without scrolling
+            // to it (it stands last in a phone's column).
+            return "<textarea" + attributes + (index == euler::kTranscriptBox ? " autofocus" : "") +
+                   " readonly autocomplete=\"off\">" +
                    Html(euler::ShownLines(index == euler::kTranscriptBox ? window.transcript()
                                                                          : window.quotation())) +
                    "</textarea>\n";
@@ -151,7 +155,9 @@ std::string PageHtml() {
          << Controls() << "<p id=\"problem\" role=\"alert\" hidden>" << Html(kLoadFailed)
          << "</p>\n"
          << "<p id=\"announcer\" role=\"status\"></p>\n"
-         << "</main>\n<script type=\"module\" src=\"page.js\"></script>\n"
+         // The script holds up neither the document's load nor, where it
+         // arrives late, the first drawing of the page.
+         << "</main>\n<script type=\"module\" async src=\"page.js\"></script>\n"
          << "<noscript><p>" << Html(name) << Html(kNeedsJavaScript) << "</p></noscript>\n"
          << "</body>\n</html>\n";
     return html.str();

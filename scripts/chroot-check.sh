@@ -24,8 +24,11 @@
 #
 #     scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start|--windows|--web]
 #
-# The chroot stays in $EULER_CHROOT_DIR/SUITE (/var/tmp/euler-chroot/SUITE)
-# for a look afterwards; each run makes it anew.
+# The chroot stays in $EULER_CHROOT_DIR/SUITE (/var/cache/euler-primes/chroot/SUITE)
+# for a look afterwards; each run makes it anew. Root works there alone: the
+# folder and every folder above it must be root's and writable by root alone
+# (else another user could swap what root writes and runs), and one run of a
+# suite at a time holds it.
 set -Eeuo pipefail
 # A step that fails is named last, whatever it printed before.
 trap 'status=$?; echo "== $(date +%T) FAILED ($status): $BASH_COMMAND" >&2' ERR
@@ -35,7 +38,8 @@ mode=${2:-}
 mirror=${EULER_MIRROR:-http://deb.debian.org/debian}
 security_mirror=${EULER_SECURITY_MIRROR:-http://deb.debian.org/debian-security}
 project=$(cd "$(dirname "$0")/.." && pwd)
-root=${EULER_CHROOT_DIR:-/var/tmp/euler-chroot}/$suite
+base=${EULER_CHROOT_DIR:-/var/cache/euler-primes/chroot}
+root=$base/$suite
 case "$mode" in
     ""|--plain|--package|--start|--windows|--web) ;;
     *) echo "$usage" >&2
@@ -43,6 +47,36 @@ case "$mode" in
 esac
 
 [[ $(id -u) == 0 ]] || { echo "run as root: debootstrap and the mounts need it" >&2; exit 1; }
+
+# Ends the script unless FOLDER and each folder above it belong to root and
+# no one else may write there.
+owned_by_root() {
+    local folder owner mode
+    folder=$(realpath -m "$1")
+    while :; do
+        if [[ -e $folder ]]; then
+            read -r owner mode < <(stat -c '%u %a' "$folder")
+            if [[ $owner != 0 ]] || (( 8#$mode & 8#022 )); then
+                echo "refused: $folder belongs to user $owner with mode $mode;" \
+                    "the chroot needs a folder that root alone may write, all the way up" \
+                    "(EULER_CHROOT_DIR)" >&2
+                exit 1
+            fi
+        fi
+        [[ $folder == / ]] && return 0
+        folder=$(dirname "$folder")
+    done
+}
+umask 022
+owned_by_root "$base"
+install -d -m 0755 "$base"
+owned_by_root "$base"
+exec {lock}>"$base/$suite.lock"
+if ! flock --nonblock "$lock"; then
+    echo "== $(date +%T) another run on $suite holds $base/$suite.lock: waiting"
+    flock "$lock"
+fi
+
 command -v debootstrap >/dev/null || apt-get install -y --no-install-recommends debootstrap
 
 mounts=(proc dev dev/pts dev/shm)

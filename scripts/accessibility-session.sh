@@ -10,17 +10,27 @@
 #                   those to end (30 s, then kills them), then ends the bus
 #                   and removes its folder;
 #                   fails where the program had ended before
+#   session_owns PID... ends these processes too, should the session end
+#                   otherwise (a failure, Ctrl-C)
 # The program comes up on this X server at its own scale, whatever the
 # caller's environment chose for Qt.
 for variable in $(compgen -e); do
     [[ $variable == QT_* ]] && unset "$variable"
 done
-export XDG_RUNTIME_DIR=$(mktemp -d) NO_AT_BRIDGE=0 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR NO_AT_BRIDGE=0 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
+# Background jobs ignore Ctrl-C: whatever ends the session takes them along.
+session_processes=("$bus")
+session_owns() { session_processes+=("$@"); }
+trap 'kill "${session_processes[@]}" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 sleep 1
 
 start_program() {
     $PROGRAM >/dev/null 2>&1 & program=$!
+    session_owns "$program"
     if ! window=$(timeout 60 xdotool search --sync --onlyvisible --name "Информатика" | head -1) ||
         [[ -z $window ]]; then
         echo "the program's window never appeared" >&2

@@ -9,33 +9,32 @@
 # $X_SERVER_OPTIONS.
 #
 #     with_x_server 1024x768x24 build/bench/startup_bench 15
-with_x_server() {
+with_x_server() (
     local size=$1
     shift
-    local folder
+    local folder server=
     folder=$(mktemp -d)
+    # The server and its folder go however this ends: a background job
+    # ignores the Ctrl-C that ends the command.
+    trap 'if [[ -n $server ]]; then kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; fi
+          rm -rf "$folder"' EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
     # shellcheck disable=SC2086  # the options are words
     Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp ${X_SERVER_OPTIONS:-} \
         3>"$folder/display" 2>"$folder/log" &
-    local server=$!
+    server=$!
     local waited=0
     until [[ -s $folder/display ]]; do
         if ! kill -0 "$server" 2>/dev/null || ((waited++ > 300)); then
             echo "Xvfb did not start:" >&2
             cat "$folder/log" >&2
-            kill "$server" 2>/dev/null || true
-            rm -rf "$folder"
             return 1
         fi
         sleep 0.1
     done
-    local status=0
-    DISPLAY=":$(<"$folder/display")" "$@" || status=$?
-    kill "$server"
-    wait "$server" 2>/dev/null || true
-    rm -rf "$folder"
-    return "$status"
-}
+    DISPLAY=":$(<"$folder/display")" "$@"
+)
 
 # Runs COMMAND... as root: through sudo where this user is not root.
 as_root() {

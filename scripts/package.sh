@@ -31,7 +31,8 @@ scripts/install-deps.sh --package
 source=$(dpkg-parsechangelog -S Source)
 version=$(dpkg-parsechangelog -S Version)
 upstream=${version%-*}
-export SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -S Timestamp)
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -S Timestamp)
+export SOURCE_DATE_EPOCH
 out=$PWD/build-deb
 tree=$out/$source-$upstream
 rm -rf "$out"

@@ -5,25 +5,25 @@
 #    Windows as scripts/windows/qt.cmake configures it (static, for size), with
 #    the installed Linux Qt as the host Qt;
 # 2. GoogleTest from Debian's googletest source, cross-built likewise;
-# 3. the program and its tests, with the project's own CMake;
-# 4. the tests under Wine on a private X server: the logic's and the window's
-#    tests (offscreen), and the real program, driven from the outside;
-# 5. a portable zip, an installer made with NSIS and a Windows Installer
-#    package made with wixl, in build-windows/out, and the installer and the
-#    package each tried under Wine: install, start, uninstall;
-# 6. the same signed with a certificate made for the check, verified and
-#    tried likewise (windows/signing-check.sh).
+# 3. the program, its tests and its downloads (a portable zip, an installer
+#    made with NSIS and a Windows Installer package made with wixl, in
+#    build-windows/out), with the project's own CMake;
+# 4. the tests of the Windows build, under Wine (tests/windows): the logic's
+#    and the window's tests, the real program driven from the outside, both
+#    installers installed, started and uninstalled, and the same signed with
+#    a certificate made for the check.
 #
-#     scripts/windows.sh
+#     scripts/windows.sh [CTEST_ARGUMENTS...]   (-L install: those tests alone)
 #
 # The program, its uninstaller, the installer and the package in
 # build-windows/out are signed where the environment names a certificate: see
-# windows/sign.sh and docs/windows.md.
+# scripts/windows/sign.sh and docs/windows.md.
 #
-# Qt and GoogleTest are kept in the cache folder (EULER_WINDOWS_CACHE, else
-# ~/.cache/euler-primes-windows), each under a key of what built it: the
-# version of its source, of the compiler, and the options. Anything else
-# builds them anew.
+# Qt, GoogleTest and a fresh Wine prefix are kept in a folder of their own,
+# euler-primes-windows, in the cache folder (EULER_WINDOWS_CACHE, else
+# ~/.cache), each under a key of what made it: the version of its source, of
+# the compiler or of Wine, and the options. Anything else makes them anew.
+# One run at a time uses that folder; another waits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
@@ -31,12 +31,17 @@ project=$PWD
 here="$project/scripts/windows"
 
 scripts/install-deps.sh --windows
-source "$here/wine.sh"
+source tests/windows/wine.sh
 
-cache="${EULER_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/euler-primes-windows}"
+cache="${EULER_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}}/euler-primes-windows"
 toolchain="$project/cmake/mingw-w64.cmake"
 build="$project/build-windows"
 mkdir -p "$cache"
+exec {lock}>"$cache/lock"
+if ! flock --nonblock "$lock"; then
+    echo "== another run uses $cache: waiting"
+    flock "$lock"
+fi
 
 step() { echo "== $(date +%T) $*"; }
 installed_version() { dpkg-query -W -f='${Version}' "$1"; }
@@ -50,6 +55,7 @@ compiler="g++-mingw-w64-x86-64-posix $(installed_version g++-mingw-w64-x86-64-po
 qt="$cache/qt-$(key "$qt_version" "$compiler" "$toolchain" "$here/qt.cmake")"
 gtest="$cache/googletest-$(key "$(installed_version googletest)" "$compiler" "$toolchain")"
 qt_source="$cache/source/qt6-base-$qt_version"
+wine_template="$cache/wine-$(key "$("$WINE" --version)")"
 
 # Debian's source of a package at a version, through an apt configuration of
 # our own that reads the system's sources (one-line or deb822) as deb-src
@@ -106,42 +112,24 @@ step "GoogleTest for Windows"
 cmake_once "$gtest" /usr/src/googletest -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF \
     -Dgtest_disable_pthreads=OFF
 
+# A prefix that wineboot made and nothing ran in: each run's tests copy it.
+if [[ ! -f "$wine_template/.complete" ]]; then
+    step "a Wine prefix"
+    rm -rf "$cache/wine" "$cache"/wine-*  # an older layout kept one prefix for every run
+    WINEPREFIX="$wine_template" WINEDLLOVERRIDES="mscoree,mshtml=" \
+        "$WINE" wineboot --init </dev/null >/dev/null 2>&1
+    WINEPREFIX="$wine_template" "$WINESERVER" --wait
+    touch "$wine_template/.complete"
+fi
+
 # Configured afresh each time, as the Qt it was last configured with may be
 # gone (a new key); Ninja still rebuilds only what changed.
-step "the program and its tests"
+step "the program, its tests and its downloads"
 "$qt/bin/qt-cmake" --fresh -S "$project" -B "$build" -G Ninja \
     -DCMAKE_BUILD_TYPE=Release -DGTest_DIR="$gtest/lib/cmake/GTest" \
-    -DEULER_BUILD_BENCHMARKS=OFF -DCMAKE_CROSSCOMPILING_EMULATOR="$WINE" >/dev/null
+    -DEULER_BUILD_BENCHMARKS=OFF -DEULER_QT_SOURCE="$(echo "$qt_source"/qt6-base-*/)" \
+    -DEULER_QT_SOURCE_VERSION="$qt_version" -DEULER_WINE_TEMPLATE="$wine_template" >/dev/null
 cmake --build "$build"
 
-# The prefix is made, and Wine's server started to stay, before the tests: a
-# cold start takes longer than a test program may take to list its tests. A
-# server that is already running when wineboot first makes the prefix leaves
-# it half started, and every test program then waits seconds for it.
 step "the tests under Wine"
-export WINEPREFIX="$cache/wine" WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$build/out"
-with_x_server 1024x768x24 bash -c '
-    set -euo pipefail
-    "$WINE" wineboot --init
-    "$WINESERVER" --wait
-    trap "\"$WINESERVER\" -k" EXIT
-    "$WINESERVER" --persistent
-    "$0"/fonts.sh
-    ctest --test-dir "$1" --output-on-failure -L "logic|window"
-    WINDOWS_SCREENSHOT="$1/out/screenshot-wine.png" "$0"/smoke.sh "$1/euler-primes.exe"
-' "$here" "$build"
-
-step "the zip, the installer and the Windows Installer package"
-"$here/package.sh" "$build" "$qt_source"/qt6-base-*/ "$qt_version"
-# The outputs of this build's version, by name.
-name="$build/out/euler-primes-$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' \
-    "$build/CMakeCache.txt")-windows-x64"
-with_x_server 1024x768x24 bash -c '
-    set -euo pipefail
-    trap "\"$WINESERVER\" -k" EXIT
-    "$WINESERVER" --persistent
-    "$0"/install-check.sh "$1-setup.exe" "$1/"
-    "$0"/msi-check.sh "$1.msi" "$1/" "$2"/app/icon/euler.ico
-    "$0"/signing-check.sh "$2" "$3" "$4" "$(basename "$1")"
-' "$here" "$name" "$build" "$(echo "$qt_source"/qt6-base-*/)" "$qt_version"
+ctest --test-dir "$build" --output-on-failure "$@"

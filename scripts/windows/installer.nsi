@@ -5,7 +5,7 @@
 ; SIGN, a command that signs the file it is given in place, signs the
 ; uninstaller as makensis writes it into the installer, and then the installer.
 ; FILES.nsh lists what the installer puts in the folder, in the macros OurFiles
-; and OurFolders (package.sh writes it from STAGE). The uninstaller takes away
+; and OurFolders (nsis.sh writes it from STAGE). The uninstaller takes away
 ; exactly those files, by name, and a folder only once it is empty, so that a
 ; folder shared with the user's own files keeps them.
 Target amd64-unicode

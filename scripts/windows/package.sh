@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The portable zip, the NSIS installer and the Windows Installer package of a
-# Windows build, in OUT (BUILD/out unless given); the program, its
-# uninstaller, the installer and the package signed where the environment
-# names a certificate (sign.sh).
+# Windows build, in OUT, under NAME (NAME.zip, NAME-setup.exe, NAME.msi, and
+# the folder NAME that they hold); the program, its uninstaller, the
+# installer and the package signed where the environment names a
+# certificate (sign.sh). The build runs it (cmake/windows.cmake).
 #
-#     package.sh BUILD QT_SOURCE QT_SOURCE_VERSION [OUT]
+#     package.sh BUILD QT_SOURCE QT_SOURCE_VERSION OUT NAME
 #
 # QT_SOURCE is the Qt source that the program was built with, whose licences
 # go with it; QT_SOURCE_VERSION its Debian version, which README.txt names.
@@ -12,14 +13,13 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd) qt_source=$(cd "$2" && pwd) qt_source_version="$3"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-name="euler-primes-$version-windows-x64"
-out=$(realpath -m "${4:-$build/out}")
+out=$(realpath -m "$4") name=$5
 stage="$out/$name"
 icon="$build/app/icon/euler.ico"
 
 # Every version's outputs go, so that only this one's are left to find.
-rm -rf "$out"/euler-primes-*-windows-x64 "$out"/euler-primes-*-windows-x64.* \
-    "$out"/euler-primes-*-windows-x64-setup.exe
+product=${name%"-$version-windows-x64"}
+rm -rf "$out/$product"-*-windows-x64{,.zip,.msi,-setup.exe}
 mkdir -p "$stage/licences"
 cp "$build/euler-primes.exe" "$stage/"  # Qt puts programs at the top of a Windows build
 x86_64-w64-mingw32-strip "$stage/euler-primes.exe"
@@ -38,23 +38,7 @@ done
 
 (cd "$out" && zip -qr "$name.zip" "$name")
 
-# What the NSIS installer puts in place, by name, for it and its uninstaller.
-files="$out/files.nsh"
-{
-    echo '!macro OurFiles ACTION'
-    (cd "$stage" && find . -type f | sed 's|^\./||' | sort) | while read -r file; do
-        echo "    !insertmacro \${ACTION} \"${file//\//\\}\" \"$file\""
-    done
-    echo '!macroend'
-    echo '!macro OurFolders ACTION'
-    (cd "$stage" && find . -mindepth 1 -type d | sed 's|^\./||' | sort -r) | while read -r folder; do
-        echo "    !insertmacro \${ACTION} \"${folder//\//\\}\""
-    done
-    echo '!macroend'
-} >"$files"
-makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DFILES="$files" -DICON="$icon" \
-    -DSIGN="$here/sign.sh" -DOUTFILE="$out/$name-setup.exe" "$here/installer.nsi"
-
+"$here/nsis.sh" "$stage" "$version" "$icon" "$out/$name-setup.exe"
 "$here/msi.sh" "$stage" "$version" "$icon" "$out/$name.msi"
 "$here/sign.sh" "$out/$name.msi"
 ls -l "$stage/euler-primes.exe" "$out/$name".{zip,msi} "$out/$name-setup.exe"

@@ -25,31 +25,31 @@ export LC_ALL=C.UTF-8  # the Cyrillic folder names reach Wine intact
 mapfile -t ours < <(cd "$stage" && find . -type f | sed 's|^\./||')
 ours+=(uninstall.exe)
 shared=$(teachers_folder)
-rm -rf "$(folder Ученик)"
-mkdir -p "$(folder Ученик)"
-echo "the pupil's own README" >"$(folder Ученик)/README.txt"
+pupils=$(folder Ученик)
+rm -rf "$pupils"
+mkdir -p "$pupils"
+echo "the pupil's own README" >"$pupils/README.txt"
+expect_pupils_file() {
+    expect_files "$pupils" README.txt
+    [[ "$(cat "$pupils/README.txt")" == "the pupil's own README" ]] ||
+        fail "the user's README.txt was overwritten"
+}
 
 for round in install upgrade; do
-    "$WINE" "$setup" /S '/D=C:\Учител' || fail "$round: exit status $?"
+    settled "$WINE" "$setup" /S '/D=C:\Учител' || fail "$round: exit status $?"
     expect_installed "$round" "$shared" "${ours[@]}"
 done
 [[ -z "$copy" ]] || cp "$shared/uninstall.exe" "$copy"
 
 status=0
-"$WINE" "$setup" /S '/D=C:\Ученик' || status=$?
+settled "$WINE" "$setup" /S '/D=C:\Ученик' || status=$?
 [[ $status == 2 ]] || fail "a folder with a README.txt of the user's: exit status $status"
-expect_files "$(folder Ученик)" README.txt
-[[ "$(cat "$(folder Ученик)/README.txt")" == "the pupil's own README" ]] ||
-    fail "the user's README.txt was overwritten"
+expect_pupils_file
 
 # The uninstaller goes on in a copy of itself and returns at once.
-"$WINE" "$shared/uninstall.exe" /S
-for _ in $(seq 100); do
-    [[ -e "$shared/uninstall.exe" ]] || break
-    sleep 0.3
-done
-sleep 1
+settled "$WINE" "$shared/uninstall.exe" /S
 expect_removed "$shared"
-rm -rf "$shared" "$(folder Ученик)"
+
+rm -rf "$shared" "$pupils"
 echo "$check: installed beside the user's file, upgraded in place with one uninstall entry," \
     "refused a folder with a file of ours' name, uninstalled leaving the user's file alone"

@@ -17,6 +17,16 @@ start_menu_entries() {
 # shellcheck disable=SC2154 # `check` is the caller's
 fail() { echo "$check: $*" >&2; exit 1; }
 
+# Runs COMMAND... and waits for every Windows process of the session to end,
+# those that it left going on by themselves (an uninstaller's copy of
+# itself, msiexec's service) included; returns COMMAND's status.
+settled() {
+    local status=0
+    "$@" || status=$?
+    "$WINESERVER" --wait
+    return "$status"
+}
+
 # The folder of the prefix that Windows calls C:\NAME.
 folder() { echo "$WINEPREFIX/drive_c/$1"; }
 
@@ -53,10 +63,11 @@ expect_files() {
         fail "$folder holds $(echo $actual | tr '\n' ' '), expected $(echo $expected | tr '\n' ' ')"
 }
 
-# The folder C:\Учител, made anew with a file of the teacher's in it.
+# The folder C:\NAME (Учител unless given), made anew with a file of the
+# teacher's in it.
 teachers_folder() {
     local shared
-    shared=$(folder Учител)
+    shared=$(folder "${1:-Учител}")
     rm -rf "$shared"
     mkdir -p "$shared"
     echo "the teacher's notes" >"$shared/Бележки.txt"
@@ -71,8 +82,11 @@ expect_installed() {
     local when="$1" shared="$2"
     shift 2
     expect_files "$shared" Бележки.txt "$@"
-    [[ $(start_menu_entries | wc -l) == 1 ]] || fail "$when: no Start-menu entry"
-    [[ $(uninstall_entries) == 1 ]] || fail "$when: $(uninstall_entries) uninstall entries"
+    local entries
+    entries=$(start_menu_entries | wc -l)
+    [[ $entries == 1 ]] || fail "$when: $entries Start-menu entries"
+    entries=$(uninstall_entries)
+    [[ $entries == 1 ]] || fail "$when: $entries uninstall entries"
 }
 
 # Fails unless FOLDER (teachers_folder) holds the teacher's file alone and
@@ -80,5 +94,7 @@ expect_installed() {
 expect_removed() {
     expect_files "$1" Бележки.txt
     [[ -z "$(start_menu_entries)" ]] || fail "the Start-menu entry is left"
-    [[ $(uninstall_entries) == 0 ]] || fail "the uninstall entry is left"
+    local entries
+    entries=$(uninstall_entries)
+    [[ $entries == 0 ]] || fail "$entries uninstall entries are left"
 }

@@ -23,23 +23,23 @@ stage=$(realpath "$2")
 newer=$(mktemp -d)/newer.msi
 trap 'rm -rf "$(dirname "$newer")"' EXIT
 version=$(msiinfo export "$1" Property | sed -n 's/^ProductVersion\t//p' | tr -d '\r')
-"$here/msi.sh" "$stage" "$version.1" "$3" "$newer"
+"$here/../../scripts/windows/msi.sh" "$stage" "$version.1" "$3" "$newer"
 export LC_ALL=C.UTF-8  # the Cyrillic folder names reach Wine intact
 
 mapfile -t ours < <(cd "$stage" && find . -type f | sed 's|^\./||')
 shared=$(teachers_folder)
 marker='HKEY_LOCAL_MACHINE\Software\Euler Primes'
 
-"$WINE" msiexec /i "$package" /qn 'INSTALLDIR=C:\Учител' || fail "install: exit status $?"
+settled "$WINE" msiexec /i "$package" /qn 'INSTALLDIR=C:\Учител' || fail "install: exit status $?"
 expect_installed install "$shared" "${ours[@]}"
 registry_has "$marker" || fail "no key $marker"
 
 "$here/smoke.sh" "$shared/euler-primes.exe"
 
-"$WINE" msiexec /i "$(windows_path "$newer")" /qn || fail "upgrade: exit status $?"
+settled "$WINE" msiexec /i "$(windows_path "$newer")" /qn || fail "upgrade: exit status $?"
 expect_installed upgrade "$shared" "${ours[@]}"
 
-"$WINE" msiexec /x "$(windows_path "$newer")" /qn || fail "removal: exit status $?"
+settled "$WINE" msiexec /x "$(windows_path "$newer")" /qn || fail "removal: exit status $?"
 expect_removed "$shared"
 ! registry_has "$marker" || fail "the key $marker is left"
 rm -rf "$shared"

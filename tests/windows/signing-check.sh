@@ -17,11 +17,11 @@
 #
 #     signing-check.sh BUILD QT_SOURCE QT_SOURCE_VERSION NAME
 #
-# NAME is what package.sh names this version's outputs, as windows.sh knows
-# it (euler-primes-1.0-windows-x64).
-# Run it where Wine's server runs, as windows.sh does.
+# NAME is what this version's outputs are named (euler-primes-1.0-windows-x64).
+# Run it in the Wine session (session.sh), as the Windows build's tests do.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+packaging=$(cd "$here/../../scripts/windows" && pwd)
 build=$(realpath "$1")
 name="$4"
 work=$(mktemp -d)
@@ -105,7 +105,7 @@ mkdir -p out/euler-primes-0.9-windows-x64
 touch out/euler-primes-0.9-windows-x64{.zip,.msi,-setup.exe}
 EULER_SIGN_PKCS12="$work/signer.p12" EULER_SIGN_PASSWORD_FILE="$work/password" \
     EULER_SIGN_TIMESTAMP="http://127.0.0.1:$(cat tsa.port)" \
-    "$here/package.sh" "$build" "$2" "$3" "$work/out"
+    "$packaging/package.sh" "$build" "$2" "$3" "$work/out" "$name"
 left=$(cd out && printf '%s\n' euler-primes-* | LC_ALL=C sort | paste -sd ' ')
 [[ "$left" == "$name $name-setup.exe $name.msi $name.zip" ]] ||
     fail "after packaging the folder holds $left"
@@ -142,7 +142,7 @@ cp "$build/euler-primes.exe" token-signed.exe
 EULER_SIGN_PKCS11_MODULE=/usr/lib/softhsm/libsofthsm2.so \
     EULER_SIGN_PKCS11_KEY="pkcs11:token=school;object=signer;type=private" \
     EULER_SIGN_CERTS="$work/signer.pem" EULER_SIGN_PASSWORD=2718 \
-    "$here/sign.sh" token-signed.exe
+    "$packaging/sign.sh" token-signed.exe
 echo "== osslsigncode verify euler-primes.exe, signed with the key on a token"
 verify token-signed.exe | grep -E '^Signature verification' || fail "the token's signature failed"
 

@@ -5,12 +5,12 @@
 # prefix gives for Times New Roman, a «5» typed into the input box shows
 # there, a check of 5 changes the transcript and the list, and closing the
 # window (Alt+F4) ends the program with status 0. Leaves the window's
-# picture after the check in WINDOWS_SCREENSHOT when that is set.
+# picture after the check in PICTURE.png, where given.
 #
-#     smoke.sh PATH/euler-primes.exe
+#     smoke.sh PATH/euler-primes.exe [PICTURE.png]
 set -euo pipefail
 source "$(dirname "$0")/wine.sh"
-source "$(dirname "$0")/../form.sh"
+source "$(dirname "$0")/../../scripts/form.sh"
 exe="$1"
 fail() { echo "smoke test: $*" >&2; exit 1; }
 
@@ -56,7 +56,7 @@ shot "$checked"
     fail "the transcript did not change"
 [[ "$(colour "$typed" $form_list)" != "$(colour "$checked" $form_list)" ]] ||
     fail "the list did not change"
-[[ -n "${WINDOWS_SCREENSHOT:-}" ]] && cp "$checked" "$WINDOWS_SCREENSHOT"
+[[ -z "${2:-}" ]] || cp "$checked" "$2"
 
 xdotool key --window "$window" alt+F4
 status=0

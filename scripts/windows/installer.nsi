@@ -7,7 +7,12 @@
 ; FILES.nsh lists what the installer puts in the folder, in the macros OurFiles
 ; and OurFolders (nsis.sh writes it from STAGE). The uninstaller takes away
 ; exactly those files, by name, and a folder only once it is empty, so that a
-; folder shared with the user's own files keeps them.
+; folder shared with the user's own files keeps them; it acts only on the
+; installation that the registry records, and an upgrade has the installed
+; version's own uninstaller take that version away first. Where the Windows
+; Installer package (euler-primes.wxs) has installed the program, the
+; installer refuses: the two would share the Start-menu entry and could undo
+; each other.
 Target amd64-unicode
 !include "MUI2.nsh"
 !include "${FILES}"
@@ -16,8 +21,10 @@ Target amd64-unicode
 !define PUBLISHER "Euler Primes developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\org.example.eulerprimes"
 !define UNINSTALLER "uninstall.exe"
+; The key that the Windows Installer package writes where it installs.
+!define PACKAGE_KEY "Software\Euler Primes"
 !define SHORTCUT "$SMPROGRAMS\${NAME}.lnk"
-; The exit code of a silent install that refuses its folder.
+; The exit code of a silent install or uninstall that refuses.
 !define REFUSED 2
 
 !ifdef SIGN
@@ -67,6 +74,13 @@ VIAddVersionKey /LANG=1026 "LegalCopyright" "${PUBLISHER}"
     RMDir "$0\${FOLDER}"
 !macroend
 
+; Tells MESSAGE (silently, the exit code alone) and ends.
+!macro Refuse MESSAGE
+    MessageBox MB_ICONEXCLAMATION|MB_OK "${MESSAGE}" /SD IDOK
+    SetErrorLevel ${REFUSED}
+    Quit
+!macroend
+
 ; Takes away an installation of ours from the folder $0: our files by name,
 ; then the folders, each only if nothing else is left in it.
 !macro RemoveInstallation
@@ -89,6 +103,13 @@ FunctionEnd
 
 !define REFUSAL "Папката „$INSTDIR“ вече съдържа файл „$1“, който не е от тази програма. Изберете друга папка."
 
+Function .onInit
+    ReadRegStr $0 HKLM "${PACKAGE_KEY}" "InstallFolder"
+    StrCmp $0 "" done
+        !insertmacro Refuse "Програмата вече е инсталирана в „$0“ от пакета за Windows Installer (.msi). Премахнете я чрез „Програми и компоненти“, преди да я инсталирате с този инсталатор."
+    done:
+FunctionEnd
+
 Function LeaveFolderPage
     Call FindOthersFile
     StrCmp $1 "" +3
@@ -99,16 +120,24 @@ FunctionEnd
 Section "Install"
     SetShellVarContext all
     Call FindOthersFile
-    StrCmp $1 "" +4
-        MessageBox MB_ICONEXCLAMATION|MB_OK "${REFUSAL}" /SD IDOK
-        SetErrorLevel ${REFUSED}
-        Quit
-    ; An earlier installation in another folder goes, so that one stays.
+    StrCmp $1 "" 0 refuse
+    ; An earlier installation goes first, by its own uninstaller: each
+    ; version takes away the files that it put in place.
     ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
     StrCmp $0 "" install
-    StrCmp $0 $INSTDIR install
-        !insertmacro RemoveInstallation
+    IfFileExists "$0\${UNINSTALLER}" 0 install
+        ClearErrors
+        ; With _?= it runs where it is, and is waited for.
+        ExecWait '"$0\${UNINSTALLER}" /S _?=$0' $2
+        IfErrors not_removed
+        StrCmp $2 0 removed
+        not_removed:
+            !insertmacro Refuse "Инсталираната версия в „$0“ не можа да бъде премахната."
+        removed:
+        Delete "$0\${UNINSTALLER}"
+        RMDir "$0"
     install:
+    CreateDirectory "$INSTDIR"
     !insertmacro OurFolders MakeFolder
     !insertmacro OurFiles PutFile
     WriteUninstaller "$INSTDIR\${UNINSTALLER}"
@@ -122,17 +151,25 @@ Section "Install"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    Return
+    refuse:
+        !insertmacro Refuse "${REFUSAL}"
 SectionEnd
+
+; An uninstaller acts only on the installation that the registry records: a
+; copy of it elsewhere, or one left behind by an installation since moved,
+; takes nothing away.
+Function un.onInit
+    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    StrCmp $1 $INSTDIR done
+        !insertmacro Refuse "Тази програма за премахване не е на инсталираната програма (тя е в „$1“). Нищо не е премахнато."
+    done:
+FunctionEnd
 
 Section "Uninstall"
     SetShellVarContext all
     StrCpy $0 $INSTDIR
     !insertmacro RemoveInstallation
-    ; The Start-menu entry and the uninstall entry belong to the installation
-    ; that the registry names: an uninstaller left behind elsewhere keeps them.
-    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-    StrCmp $1 $INSTDIR 0 done
-        Delete "${SHORTCUT}"
-        DeleteRegKey HKLM "${UNINSTALL_KEY}"
-    done:
+    Delete "${SHORTCUT}"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

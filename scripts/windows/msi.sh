@@ -31,11 +31,12 @@ wix = "{http://schemas.microsoft.com/wix/2006/wi}"
 product = ET.parse(sys.argv[1]).getroot().find(wix + "Product")
 shortcut = product.find(f".//{wix}Shortcut")
 upgrade = product.find(wix + "MajorUpgrade")
+conditions = [(c.text, c.get("Message")) for c in product.findall(wix + "Condition")]
+conditions.append(("NOT WIX_DOWNGRADE_DETECTED", upgrade.get("DowngradeErrorMessage")))
 for table, column, value, key, row in [
     ("Property", "Value", product.get("Name"), "Property", "ProductName"),
     ("Shortcut", "Name", shortcut.get("Name"), "Shortcut", shortcut.get("Id")),
-    ("LaunchCondition", "Description", upgrade.get("DowngradeErrorMessage"),
-     "Condition", "NOT WIX_DOWNGRADE_DETECTED"),
-]:
+] + [("LaunchCondition", "Description", message, "Condition", condition)
+     for condition, message in conditions]:
     print(f"UPDATE `{table}` SET `{column}` = '{value}' WHERE `{key}` = '{row}'")
 PYTHON

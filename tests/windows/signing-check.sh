@@ -113,7 +113,8 @@ left=$(cd out && printf '%s\n' euler-primes-* | LC_ALL=C sort | paste -sd ' ')
 verify() {
     osslsigncode verify -CAfile "$work/ca.pem" -TSA-CAfile "$work/ca.pem" -in "$1" 2>&1
 }
-"$here/install-check.sh" "out/$name-setup.exe" "out/$name/" "$work/uninstall.exe"
+"$here/install-check.sh" "out/$name-setup.exe" "out/$name/" "$build/app/icon/euler.ico" \
+    "$work/uninstall.exe"
 for file in "out/$name/euler-primes.exe" "out/$name-setup.exe" uninstall.exe "out/$name.msi"; do
     echo "== osslsigncode verify $(basename "$file")"
     verify "$file" | grep -E '^(Signature verification|The signature is timestamped|Timestamp Server)' ||

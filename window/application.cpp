@@ -8,7 +8,7 @@
 namespace {
 
 // The desktop entry's name without ".desktop"; on Wayland, the app id.
-constexpr auto kDesktopEntry = "org.example.eulerprimes";
+constexpr auto kDesktopEntry = EULER_APP_ID;
 
 // Qt chooses its platform while the QApplication is made, so this runs first.
 int& PreferX11WhereWaylandOffersIt(int& argc) {

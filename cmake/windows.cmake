@@ -2,6 +2,11 @@
 # under Wine in a session of the build's own (tests/windows/session.sh), and
 # its downloads are built with it.
 
+# The same bytes from the same source, wherever and whenever it is built: no
+# time stamp in the programs' headers, no build folder in their texts.
+add_link_options(-Wl,--no-insert-timestamp)
+add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
+
 # Every test program runs in the Wine session: CMake puts this before each
 # test command that names a program of the build.
 find_program(WINE wine)
@@ -14,7 +19,12 @@ set(CMAKE_CROSSCOMPILING_EMULATOR
 
 # What a school downloads: the portable zip, the NSIS installer and the
 # Windows Installer package, in out/ (scripts/windows/package.sh).
-set(EULER_WINDOWS_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-x64)
+set(EULER_DOWNLOAD_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-x64)
+# The project's identity, for the scripts that make the downloads and that
+# check them.
+set(EULER_IDENTITY
+    "EULER_PRODUCT=${EULER_PRODUCT}" "EULER_PUBLISHER=${EULER_PUBLISHER}"
+    "EULER_APP_ID=${EULER_APP_ID}" "EULER_WINDOWS_FOLDER=${EULER_WINDOWS_FOLDER}")
 set(EULER_WINDOWS_OUT ${CMAKE_BINARY_DIR}/out)
 set(EULER_QT_SOURCE "" CACHE PATH
     "The Qt source that the program is built from, whose licences go with it")
@@ -25,13 +35,14 @@ if(NOT EULER_QT_SOURCE OR NOT EULER_QT_SOURCE_VERSION)
 endif()
 set(packaging ${PROJECT_SOURCE_DIR}/scripts/windows)
 set(downloads
-    ${EULER_WINDOWS_OUT}/${EULER_WINDOWS_NAME}.zip
-    ${EULER_WINDOWS_OUT}/${EULER_WINDOWS_NAME}-setup.exe
-    ${EULER_WINDOWS_OUT}/${EULER_WINDOWS_NAME}.msi)
+    ${EULER_WINDOWS_OUT}/${EULER_DOWNLOAD_NAME}.zip
+    ${EULER_WINDOWS_OUT}/${EULER_DOWNLOAD_NAME}-setup.exe
+    ${EULER_WINDOWS_OUT}/${EULER_DOWNLOAD_NAME}.msi)
 file(GLOB packaging_sources CONFIGURE_DEPENDS ${packaging}/*)
 add_custom_command(OUTPUT ${downloads}
-    COMMAND ${packaging}/package.sh ${CMAKE_BINARY_DIR} ${EULER_QT_SOURCE}
-            ${EULER_QT_SOURCE_VERSION} ${EULER_WINDOWS_OUT} ${EULER_WINDOWS_NAME}
+    COMMAND ${CMAKE_COMMAND} -E env ${EULER_IDENTITY}
+            ${packaging}/package.sh ${CMAKE_BINARY_DIR} ${EULER_QT_SOURCE}
+            ${EULER_QT_SOURCE_VERSION} ${EULER_WINDOWS_OUT} ${EULER_DOWNLOAD_NAME}
     DEPENDS euler-primes ${packaging_sources} ${PROJECT_SOURCE_DIR}/LICENSE
     VERBATIM)
 add_custom_target(windows_downloads ALL DEPENDS ${downloads})

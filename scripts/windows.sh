@@ -14,6 +14,7 @@
 #    a certificate made for the check.
 #
 #     scripts/windows.sh [CTEST_ARGUMENTS...]   (-L install: those tests alone)
+#     scripts/windows.sh --no-tests             (the build and the downloads alone)
 #
 # The program, its uninstaller, the installer and the package in
 # build-windows/out are signed where the environment names a certificate: see
@@ -131,5 +132,11 @@ step "the program, its tests and its downloads"
     -DEULER_QT_SOURCE_VERSION="$qt_version" -DEULER_WINE_TEMPLATE="$wine_template" >/dev/null
 cmake --build "$build"
 
+[[ ${1:-} == --no-tests ]] && exit 0
 step "the tests under Wine"
+# A run cut short (Ctrl-C) never reaches the fixture that ends the session,
+# whose X server and Windows processes outlive ctest: they go here.
+trap '"$project/tests/windows/session.sh" stop "$build/wine-session"' EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 ctest --test-dir "$build" --output-on-failure "$@"

@@ -1,6 +1,11 @@
 ; The program's installer, made by makensis (Debian's nsis) in package.sh:
 ;     makensis -DVERSION=1.0 -DSTAGE=DIR -DFILES=FILES.nsh -DICON=FILE [-DSIGN=COMMAND]
+;              -DNAME=PRODUCT -DPUBLISHER=NAME -DAPP_ID=ID -DFOLDER=FOLDER
 ;              -DOUTFILE=FILE installer.nsi
+;
+; NAME, PUBLISHER, APP_ID and FOLDER are the project's identity (CMakeLists.txt):
+; FOLDER is the folder under Program Files, and the key that the Windows
+; Installer package writes.
 ;
 ; SIGN, a command that signs the file it is given in place, signs the
 ; uninstaller as makensis writes it into the installer, and then the installer.
@@ -17,12 +22,10 @@ Target amd64-unicode
 !include "MUI2.nsh"
 !include "${FILES}"
 
-!define NAME "Ойлер - просто число"
-!define PUBLISHER "Euler Primes developers"
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\org.example.eulerprimes"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${APP_ID}"
 !define UNINSTALLER "uninstall.exe"
 ; The key that the Windows Installer package writes where it installs.
-!define PACKAGE_KEY "Software\Euler Primes"
+!define PACKAGE_KEY "Software\${FOLDER}"
 !define SHORTCUT "$SMPROGRAMS\${NAME}.lnk"
 ; The exit code of a silent install or uninstall that refuses.
 !define REFUSED 2
@@ -34,7 +37,7 @@ Target amd64-unicode
 
 Name "${NAME}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES64\Euler Primes"
+InstallDir "$PROGRAMFILES64\${FOLDER}"
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma

@@ -2,7 +2,8 @@
 # Builds the NSIS installer of a staged folder with makensis, from
 # installer.nsi and the list of the folder's files that it puts in place and
 # its uninstaller takes away; both signed where the environment names a
-# certificate (sign.sh).
+# certificate (sign.sh). The environment gives the project's identity:
+# EULER_PRODUCT, EULER_PUBLISHER, EULER_APP_ID, EULER_WINDOWS_FOLDER.
 #
 #     nsis.sh STAGE VERSION ICON OUT.exe
 set -euo pipefail
@@ -25,4 +26,6 @@ trap 'rm -f "$files"' EXIT
     echo '!macroend'
 } >"$files"
 makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DFILES="$files" -DICON="$icon" \
-    -DSIGN="$here/sign.sh" -DOUTFILE="$setup" "$here/installer.nsi"
+    -DSIGN="$here/sign.sh" -DNAME="${EULER_PRODUCT:?}" -DPUBLISHER="${EULER_PUBLISHER:?}" \
+    -DAPP_ID="${EULER_APP_ID:?}" -DFOLDER="${EULER_WINDOWS_FOLDER:?}" -DOUTFILE="$setup" \
+    "$here/installer.nsi"

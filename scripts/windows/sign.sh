@@ -20,8 +20,9 @@ set -euo pipefail
 
 [[ -n "${EULER_SIGN_PKCS12:-}${EULER_SIGN_PKCS11_MODULE:-}" ]] || exit 0
 # osslsigncode stores the program's name as ASCII (an IA5String): a
-# Bulgarian one would arrive garbled.
-options=(-h sha256 -n "Euler Primes")
+# Bulgarian one would arrive garbled, so the name is the Windows folder's
+# (EULER_WINDOWS_FOLDER, the project's identity).
+options=(-h sha256 -n "${EULER_WINDOWS_FOLDER:?names the program in ASCII}")
 if [[ -n "${EULER_SIGN_PKCS12:-}" ]]; then
     options+=(-pkcs12 "$EULER_SIGN_PKCS12")
 else

@@ -4,7 +4,9 @@
 # name that failures are reported under.
 source "$(dirname "${BASH_SOURCE[0]}")/wine.sh"
 
-readonly product="Ойлер - просто число"
+# The project's identity comes in the environment (cmake/windows.cmake).
+readonly product=${EULER_PRODUCT:?names the program}
+readonly package_key="HKEY_LOCAL_MACHINE\\Software\\${EULER_WINDOWS_FOLDER:?}"
 readonly programs="Microsoft/Windows/Start Menu/Programs/$product.lnk"
 
 # The program's Start-menu entries: for every user, or (where Wine's msiexec

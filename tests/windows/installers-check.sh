@@ -15,7 +15,6 @@ export LC_ALL=C.UTF-8  # the Cyrillic folder names reach Wine intact
 
 mapfile -t ours < <(cd "$stage" && find . -type f | sed 's|^\./||')
 shared=$(teachers_folder)
-marker='HKEY_LOCAL_MACHINE\Software\Euler Primes'
 
 settled "$WINE" "$setup" /S '/D=C:\Учител' || fail "the installer: exit status $?"
 status=0
@@ -23,7 +22,7 @@ settled "$WINE" msiexec /i "$package" /qn || status=$?
 # 1603, the installation failed (here at its launch condition), of which a
 # Linux exit status keeps the low byte.
 [[ $status == $((1603 % 256)) ]] || fail "the package over the installer's installation: exit status $status"
-! registry_has "$marker" || fail "the package wrote $marker"
+! registry_has "$package_key" || fail "the package wrote $package_key"
 expect_installed "the package refused" "$shared" "${ours[@]}" uninstall.exe
 settled "$WINE" "$shared/uninstall.exe" /S
 expect_removed "$shared"

@@ -28,11 +28,10 @@ export LC_ALL=C.UTF-8  # the Cyrillic folder names reach Wine intact
 
 mapfile -t ours < <(cd "$stage" && find . -type f | sed 's|^\./||')
 shared=$(teachers_folder)
-marker='HKEY_LOCAL_MACHINE\Software\Euler Primes'
 
 settled "$WINE" msiexec /i "$package" /qn 'INSTALLDIR=C:\Учител' || fail "install: exit status $?"
 expect_installed install "$shared" "${ours[@]}"
-registry_has "$marker" || fail "no key $marker"
+registry_has "$package_key" || fail "no key $package_key"
 
 "$here/smoke.sh" "$shared/euler-primes.exe"
 
@@ -41,7 +40,7 @@ expect_installed upgrade "$shared" "${ours[@]}"
 
 settled "$WINE" msiexec /x "$(windows_path "$newer")" /qn || fail "removal: exit status $?"
 expect_removed "$shared"
-! registry_has "$marker" || fail "the key $marker is left"
+! registry_has "$package_key" || fail "the key $package_key is left"
 rm -rf "$shared"
 echo "$check: installed beside the user's file with one uninstall entry, started," \
     "replaced by a newer version, removed leaving the user's file alone"

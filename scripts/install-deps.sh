@@ -28,7 +28,7 @@ case "${1:-}" in
     --package) packages=(dpkg-dev) ;;
     --package-checks) packages=(lintian autopkgtest diffoscope-minimal) ;;
     --orca) packages+=(orca at-spi2-core dbus python3-pyatspi xvfb xauth xdotool) ;;
-    --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis wixl msitools
+    --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis wixl msitools python3-olefile
                           osslsigncode openssl softhsm2 libengine-pkcs11-openssl googletest
                           xvfb xauth xdotool x11-utils zip imagemagick) ;;
     "") ;;

@@ -78,3 +78,5 @@ for table, column, value, key, row in [
      for condition, message in conditions]:
     print(f"UPDATE `{table}` SET `{column}` = '{text(value)}' WHERE `{key}` = '{row}'")
 PYTHON
+# Its summary last: the package code as its revision number, the commit's time.
+"$here/msi-summary.py" "$msi" "$package_code" "${SOURCE_DATE_EPOCH:?}"

@@ -14,7 +14,7 @@ trap 'rm -rf "$work"' EXIT
 # wixl finds the files by paths relative to where it runs.
 ln -s "$stage" "$work/stage"
 cp "$icon" "$work/program.ico"
-(cd "$stage" && find . -type f | sed 's|^\./||' | sort) |
+"$here/staged-files.sh" "$stage" |
     wixl-heat --prefix "" --directory-ref INSTALLDIR --component-group ProgramFiles \
         --var var.Stage --win64 >"$work/heat.wxs"
 # wixl-heat names each folder at random: the names go by order instead.

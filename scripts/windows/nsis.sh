@@ -14,7 +14,7 @@ trap 'rm -f "$files"' EXIT
 
 {
     echo '!macro OurFiles ACTION'
-    (cd "$stage" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) | while read -r file; do
+    "$here/staged-files.sh" "$stage" | while read -r file; do
         echo "    !insertmacro \${ACTION} \"${file//\//\\}\" \"$file\""
     done
     echo '!macroend'

@@ -29,7 +29,7 @@ icon=$(realpath "$3")
 copy="${4:-}"
 export LC_ALL=C.UTF-8  # the Cyrillic folder names reach Wine intact
 
-mapfile -t ours < <(cd "$stage" && find . -type f | sed 's|^\./||')
+mapfile -t ours < <(staged_files "$stage")
 ours+=(uninstall.exe)
 shared=$(teachers_folder)
 pupils=$(folder Ученик)

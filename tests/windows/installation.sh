@@ -9,6 +9,9 @@ readonly product=${EULER_PRODUCT:?names the program}
 readonly package_key="HKEY_LOCAL_MACHINE\\Software\\${EULER_WINDOWS_FOLDER:?}"
 readonly programs="Microsoft/Windows/Start Menu/Programs/$product.lnk"
 
+# The files under FOLDER, as the packaging lists a staged folder's.
+staged_files() { "$(dirname "${BASH_SOURCE[0]}")/../../scripts/windows/staged-files.sh" "$1"; }
+
 # The program's Start-menu entries: for every user, or (where Wine's msiexec
 # puts a per-machine package's shortcut) for the user who installed it.
 start_menu_entries() {
@@ -59,8 +62,8 @@ expect_files() {
     shift
     local expected actual
     [[ -d "$folder" ]] || fail "$folder is gone"
-    expected=$(printf '%s\n' "$@" | sort)
-    actual=$(cd "$folder" && find . -type f | sed 's|^\./||' | sort)
+    expected=$(printf '%s\n' "$@" | LC_ALL=C sort)
+    actual=$(staged_files "$folder")
     [[ "$actual" == "$expected" ]] ||
         fail "$folder holds $(echo $actual | tr '\n' ' '), expected $(echo $expected | tr '\n' ' ')"
 }

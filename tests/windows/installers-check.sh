@@ -13,7 +13,7 @@ package="Z:$(realpath "$2" | tr / '\\')"
 stage=$(realpath "$3")
 export LC_ALL=C.UTF-8  # the Cyrillic folder names reach Wine intact
 
-mapfile -t ours < <(cd "$stage" && find . -type f | sed 's|^\./||')
+mapfile -t ours < <(staged_files "$stage")
 shared=$(teachers_folder)
 
 settled "$WINE" "$setup" /S '/D=C:\Учител' || fail "the installer: exit status $?"

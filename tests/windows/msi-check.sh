@@ -26,7 +26,7 @@ version=$(msiinfo export "$1" Property | sed -n 's/^ProductVersion\t//p' | tr -d
 "$here/../../scripts/windows/msi.sh" "$stage" "$version.1" "$3" "$newer"
 export LC_ALL=C.UTF-8  # the Cyrillic folder names reach Wine intact
 
-mapfile -t ours < <(cd "$stage" && find . -type f | sed 's|^\./||')
+mapfile -t ours < <(staged_files "$stage")
 shared=$(teachers_folder)
 
 settled "$WINE" msiexec /i "$package" /qn 'INSTALLDIR=C:\Учител' || fail "install: exit status $?"

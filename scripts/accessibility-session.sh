@@ -14,6 +14,7 @@
 #                   otherwise (a failure, Ctrl-C)
 # The program comes up on this X server at its own scale, whatever the
 # caller's environment chose for Qt.
+source "$(dirname "${BASH_SOURCE[0]}")/form.sh"
 for variable in $(compgen -e); do
     [[ $variable == QT_* ]] && unset "$variable"
 done
@@ -31,7 +32,7 @@ sleep 1
 start_program() {
     $PROGRAM >/dev/null 2>&1 & program=$!
     session_owns "$program"
-    if ! window=$(timeout 60 xdotool search --sync --onlyvisible --name "Информатика" | head -1) ||
+    if ! window=$(timeout 60 xdotool search --sync --onlyvisible --name "$form_caption" | head -1) ||
         [[ -z $window ]]; then
         echo "the program's window never appeared" >&2
         return 1

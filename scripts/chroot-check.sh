@@ -20,9 +20,12 @@
 # with a certificate made for the check, and installed under Wine.
 # With --web, scripts/web.sh --test: the page built and tested with the web
 # build's own set of packages alone (install-deps.sh --web).
+# With --release, scripts/release.sh, whose own check round-trips the Windows
+# installers under Wine and tests the site's archive; then the release's .deb
+# goes through its autopkgtest in a second pristine chroot, as with --package.
 # Needs root (debootstrap, mounts).
 #
-#     scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start|--windows|--web]
+#     scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start|--windows|--web|--release]
 #
 # The chroot stays in $EULER_CHROOT_DIR/SUITE (/var/cache/euler-primes/chroot/SUITE)
 # for a look afterwards; each run makes it anew. Root works there alone: the
@@ -32,7 +35,7 @@
 set -Eeuo pipefail
 # A step that fails is named last, whatever it printed before.
 trap 'status=$?; echo "== $(date +%T) FAILED ($status): $BASH_COMMAND" >&2' ERR
-usage="usage: scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start|--windows|--web]"
+usage="usage: scripts/chroot-check.sh bookworm|trixie [--plain|--package|--start|--windows|--web|--release]"
 suite=${1:?$usage}
 mode=${2:-}
 mirror=${EULER_MIRROR:-http://deb.debian.org/debian}
@@ -41,7 +44,7 @@ project=$(cd "$(dirname "$0")/.." && pwd)
 base=${EULER_CHROOT_DIR:-/var/cache/euler-primes/chroot}
 root=$base/$suite
 case "$mode" in
-    ""|--plain|--package|--start|--windows|--web) ;;
+    ""|--plain|--package|--start|--windows|--web|--release) ;;
     *) echo "$usage" >&2
        exit 2 ;;
 esac
@@ -146,6 +149,7 @@ case "$mode" in
     --plain) commands="scripts/install-deps.sh && cmake -B build -G Ninja && cmake --build build" ;;
     --package) commands="scripts/package.sh --reproducible" ;;
     --windows) commands="scripts/windows.sh" ;;
+    --release) commands="CI=${CI:-} scripts/release.sh" ;;
     --web) commands="CI=${CI:-} scripts/web.sh --test" ;;
     --start)
         shown="scripts/start.sh on a private X server, until its window appears"
@@ -153,8 +157,9 @@ case "$mode" in
         chroot "$root" env DEBIAN_FRONTEND=noninteractive \
             apt-get install -y -qq --no-install-recommends xvfb xdotool >/dev/null
         commands="source scripts/lib.sh && with_x_server 1024x768x24 bash -c '
+            source scripts/form.sh
             scripts/start.sh & start=\$!
-            window=\$(timeout 1800 xdotool search --sync --onlyvisible --name Информатика |
+            window=\$(timeout 1800 xdotool search --sync --onlyvisible --name \"\$form_caption\" |
                      head -1) || { echo \"the window never appeared\" >&2; kill \$start; exit 1; }
             echo \"the window appeared: \$(xdotool getwindowname \$window)\"
             kill \$(xdotool getwindowpid \$window)
@@ -167,13 +172,21 @@ chroot "$root" runuser --login pupil -c "cd euler-primes && export LANG=C.UTF-8 
     NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt && $commands"
 echo "== $(date +%T) passed on $suite in $((SECONDS - started)) s"
 
-if [[ $mode == --package ]]; then
+if [[ $mode == --package || $mode == --release ]]; then
     testbed=$root-testbed
     pristine "$testbed" ""
     chroot "$testbed" apt-get update -qq
     command -v autopkgtest >/dev/null || apt-get install -y --no-install-recommends autopkgtest
     echo "== $(date +%T) autopkgtest in $testbed"
     started=$SECONDS
-    autopkgtest "$root"/home/pupil/euler-primes/build-deb/*.changes -- chroot "$testbed"
+    clone=$root/home/pupil/euler-primes
+    if [[ $mode == --package ]]; then
+        autopkgtest "$clone"/build-deb/*.changes -- chroot "$testbed"
+    else
+        # The downloads themselves: the tests of the source package, against
+        # its .deb as a school installs it.
+        autopkgtest --no-built-binaries "$clone"/release/*/*.deb "$clone"/release/*/*.dsc \
+            -- chroot "$testbed"
+    fi
     echo "== $(date +%T) the autopkgtest passed in a pristine $suite in $((SECONDS - started)) s"
 fi

@@ -41,15 +41,26 @@ export const abilities = {
   webkit: {language: false, forcedColours: false, coarsePointer: false, descriptions: false},
 };
 
-// The page inside a frame of the given size: MiniBrowser's window is never
-// narrower than its toolbar (about 447 pixels), so WebKit shows every page
-// in a frame of the size asked for. The frame takes the focus as each page
-// loads in it, as a page of its own has it, so that an autofocus in it
-// receives the keys. The server serves this at framePath.
-export const framePath = '/engine-frame.html';
-export const frameHtml = `<!doctype html>
-<style>body{margin:0}iframe{border:0;display:block}</style>
-<iframe id="page" onload="this.focus()"></iframe>`;
+// WebKit shows each page inside a frame of the size asked for: MiniBrowser's
+// window is never narrower than its toolbar (about 447 pixels). The frame's
+// document is written over whatever the page's server answers at
+// `framePath`, a path that no site has, so that the page in the frame is of
+// the frame's origin, as a page on its own is of its own, and its service
+// worker and caches are not a third party's. The frame takes the focus as
+// each page loads in it, as a page of its own has it, so that an autofocus
+// in it receives the keys.
+const framePath = '/engine-frame.html';
+function showInFrame(url) {
+  document.documentElement.innerHTML =
+    '<head><style>body{margin:0}iframe{border:0;display:block}</style></head>' +
+    '<body><iframe id="page"></iframe></body>';
+  const frame = document.getElementById('page');
+  // Focused before the page arrives too: WebKit gives an autofocus only in a
+  // frame that has the focus as its document loads.
+  frame.focus();
+  frame.onload = () => frame.focus();
+  frame.src = url;
+}
 
 // A browser started with nothing of the user's: its own folders, no session
 // bus or accessibility bus (which GTK would start and leave behind), the
@@ -228,9 +239,8 @@ async function launchWebKit(env) {
       // Room for a frame of a school laptop's screen, 1366 × 768, or a
       // tablet's upright, 768 × 1024, below MiniBrowser's toolbar.
       await session.manage().window().setRect({x: 0, y: 0, ...webKitWindow});
-      const frameUrl = new URL(framePath, url);
-      await session.get(frameUrl.href);
-      await session.executeScript(`document.getElementById('page').src = arguments[0]`, url);
+      await session.get(new URL(framePath, url).href);
+      await session.executeScript(`(${showInFrame})(arguments[0])`, url);
       const tab = webKitTab(session, () => sessions.delete(session));
       await tab.resize(options.width ?? 480, options.height ?? 360);
       await waitUntil(() => session.executeScript('return document.readyState === "complete"'));
@@ -402,7 +412,10 @@ function freePort() {
   });
 }
 
-async function waitUntil(condition, timeout = 10000) {
+// Resolves once `condition()` resolves to something true, asking every 50 ms
+// (a condition that fails counts as false); fails after `timeout` ms. The one
+// poller of the page's tooling.
+export async function waitUntil(condition, timeout = 10000) {
   const end = Date.now() + timeout;
   while (!(await condition().catch(() => false))) {
     if (Date.now() > end) {

@@ -16,7 +16,7 @@ scripts/install-deps.sh --orca
 if [[ "${1:-}" == --web ]]; then
     browser=${2:-chromium}
     scripts/web.sh
-    node web/serve.mjs build-web/site 0 >build-web/serve.log & server=$!
+    node node/serve.mjs build-web/site 0 >build-web/serve.log & server=$!
     profile=$(mktemp -d)
     trap 'kill $server; rm -rf "$profile"' EXIT
     for ((tries = 0; tries < 150; tries++)); do

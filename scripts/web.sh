@@ -21,11 +21,10 @@ fi
 cmake --preset web >/dev/null
 cmake --build --preset web
 
-tests=build-web/tests/web
 case "${1:-}" in
-    --serve) exec node web/serve.mjs build-web/site "${2:-8000}" ;;
-    --bench) exec node "$tests/page_ready.mjs" build-web/site "${CONTEXTS:-15}" "${@:2}" ;;
-    --screenshot) exec node "$tests/page_screenshot.mjs" build-web/site "${SCREENSHOT:-docs/screenshot-web.png}" \
+    --serve) exec node node/serve.mjs build-web/site "${2:-8000}" ;;
+    --bench) exec node node/page_ready.mjs build-web/site "${CONTEXTS:-15}" "${@:2}" ;;
+    --screenshot) exec node node/page_screenshot.mjs build-web/site "${SCREENSHOT:-docs/screenshot-web.png}" \
                       "${@:2}" ;;
 esac
 echo "The site is in build-web/site"

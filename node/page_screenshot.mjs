@@ -7,11 +7,11 @@
 //     node page_screenshot.mjs SITE OUTPUT.png [ENGINE] [WIDTH HEIGHT]
 import {writeFile} from 'node:fs/promises';
 import {PNG} from 'pngjs';
-import {framePath, frameHtml, launch} from './engines.mjs';
+import {launch} from './engines.mjs';
 import {serve} from './serve.mjs';
 
 const [site, output, engineName = 'chromium', width = 480, height = 360] = process.argv.slice(2);
-const server = await serve(site, 0, {routes: {[framePath]: frameHtml}});
+const server = await serve(site);
 const engine = await launch(engineName);
 const tab = await engine.open(`http://127.0.0.1:${server.address().port}/`,
                               {width: Number(width), height: Number(height)});

@@ -7,9 +7,10 @@ import {mkdtemp, readFile, rm, symlink, writeFile} from 'node:fs/promises';
 import {request} from 'node:http';
 import {tmpdir} from 'node:os';
 import {join, relative} from 'node:path';
+import {fileURLToPath} from 'node:url';
 import {PNG} from 'pngjs';
 import {site} from './browser.mjs';
-import {serve} from './serve.mjs';
+import {serve} from '../serve.mjs';
 
 let server;
 let port;
@@ -48,7 +49,8 @@ async function serving(t, folder, routes) {
 test('it serves the folder named, relative too, and refuses to serve none', async (t) => {
   await assert.rejects(serve(''), /no folder/);
   await assert.rejects(serve(join(site, 'index.html')), /no folder/);
-  const said = spawnSync(process.execPath, ['serve.mjs', '', '0'], {encoding: 'utf8'});
+  const script = fileURLToPath(new URL('../serve.mjs', import.meta.url));
+  const said = spawnSync(process.execPath, [script, '', '0'], {encoding: 'utf8'});
   assert.deepEqual([said.status, said.stderr], [2, 'usage: node serve.mjs FOLDER [PORT]\n']);
   const at = await serving(t, relative(process.cwd(), site));
   assert.equal((await get('/', {}, at)).status, 200);

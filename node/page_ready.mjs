@@ -22,7 +22,7 @@
 import {readFile, readdir} from 'node:fs/promises';
 import {gzipSync} from 'node:zlib';
 import {join, relative} from 'node:path';
-import {framePath, frameHtml, launch} from './engines.mjs';
+import {launch} from './engines.mjs';
 import {serve} from './serve.mjs';
 
 const site = process.argv[2];
@@ -38,7 +38,6 @@ const staticPage = page.split('\n')
 // and its static copy are served alike, from memory.
 let serviceWorker = true;
 const server = await serve(site, 0, {routes: {
-  [framePath]: frameHtml,
   '/': page,
   '/static.html': staticPage,
   '/service-worker.js': async (request, response) => {

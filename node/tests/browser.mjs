@@ -4,8 +4,8 @@
 // measures of what the page draws.
 import {readFileSync} from 'node:fs';
 import {after} from 'node:test';
-import {abilities, framePath, frameHtml, launch} from './engines.mjs';
-import {serve} from './serve.mjs';
+import {abilities, launch, waitUntil} from '../engines.mjs';
+import {serve} from '../serve.mjs';
 
 export const site = process.env.EULER_SITE;
 export const layout = JSON.parse(readFileSync(process.env.EULER_PAGE_LAYOUT, 'utf8'));
@@ -35,10 +35,10 @@ function engine() {
 }
 after(() => running?.then((started) => started.close(), () => {}));
 
-// Serves `folder` on `port` (0: any), with `routes` (see serve.mjs) and the
-// engines' frame page before its files, to the engine.
+// Serves `folder` on `port` (0: any), with `routes` (see serve.mjs) before
+// its files, to the engine.
 export async function served(folder, port = 0, routes = {}) {
-  const server = await serve(folder, port, {routes: {[framePath]: frameHtml, ...routes}});
+  const server = await serve(folder, port, {routes});
   const url = `http://127.0.0.1:${server.address().port}/`;
   return {
     url,
@@ -90,15 +90,9 @@ export async function find(tab, key) {
   return found;
 }
 
-export async function waitFor(tab, condition, ...args) {
-  const end = Date.now() + 10000;
-  while (!(await tab.evaluate(condition, ...args))) {
-    if (Date.now() > end) {
-      throw new Error(`still not so after 10 s: ${condition}`);
-    }
-    await new Promise((resolve) => setTimeout(resolve, 50));
-  }
-}
+// Resolves once `condition(...args)`, run in the page, is true (10 s at most).
+export const waitFor = (tab, condition, ...args) =>
+  waitUntil(() => tab.evaluate(condition, ...args));
 
 export const logicReady = (tab) =>
   waitFor(tab, () => performance.getEntriesByName('logic-ready').length > 0);

@@ -21,13 +21,22 @@ done
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR NO_AT_BRIDGE=0 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
-# Background jobs ignore Ctrl-C: whatever ends the session takes them along.
+# Background jobs ignore Ctrl-C: whatever ends the session takes them along
+# (those that have ended already are no failure: under set -e a failing kill
+# here made a session that had passed end with status 1).
 session_processes=("$bus")
 session_owns() { session_processes+=("$@"); }
-trap 'kill "${session_processes[@]}" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+trap 'kill "${session_processes[@]}" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
-sleep 1
+# The accessibility bus is up once its launcher answers on the session bus:
+# what starts before that (Orca, the program, a reader of the tree) may find
+# no bus, or a registry that cannot reach the display.
+for ((tries = 0; tries < 300; tries++)); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+    sleep 0.1
+done
 
 start_program() {
     $PROGRAM >/dev/null 2>&1 & program=$!

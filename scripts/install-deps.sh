@@ -16,6 +16,10 @@ packages=(cmake g++ ninja-build dpkg-dev python3 qt6-base-dev libgl-dev fonts-li
 # display).
 web_packages=(emscripten node-acorn googletest fonts-croscore fonttools woff2 chromium
               firefox-esr webkit2gtk-driver xvfb xauth)
+# What the screen reader's checks need: Orca, the accessibility bus and
+# pyatspi, a session bus, keys pressed on a private X server.
+screen_reader_packages=(orca at-spi2-core dbus python3-pyatspi xdotool xvfb xauth)
+web_packages+=("${screen_reader_packages[@]}")
 command -v node >/dev/null || web_packages+=(nodejs)
 command -v npm >/dev/null || web_packages+=(npm)
 case "${1:-}" in
@@ -27,7 +31,7 @@ case "${1:-}" in
     --screenshot) packages+=(xvfb xauth xdotool imagemagick) ;;
     --package) packages=(dpkg-dev) ;;
     --package-checks) packages=(lintian autopkgtest diffoscope-minimal) ;;
-    --orca) packages+=(orca at-spi2-core dbus python3-pyatspi xvfb xauth xdotool) ;;
+    --orca) packages+=("${screen_reader_packages[@]}") ;;
     --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis wixl msitools python3-olefile
                           osslsigncode openssl softhsm2 libengine-pkcs11-openssl googletest
                           xvfb xauth xdotool x11-utils zip imagemagick) ;;

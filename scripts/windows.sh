@@ -86,10 +86,11 @@ cmake_once() {
     shift 2
     [[ -f "$prefix/.complete" ]] && return
     rm -rf "$prefix" "$prefix.build"
+    # Installed into PREFIX, whatever prefix the build was configured with.
     cmake -S "$source" -B "$prefix.build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_INSTALL_PREFIX="$prefix" "$@" >"$prefix.configure.log"
+        "$@" >"$prefix.configure.log"
     cmake --build "$prefix.build"
-    cmake --install "$prefix.build" >/dev/null
+    cmake --install "$prefix.build" --prefix "$prefix" >/dev/null
     rm -rf "$prefix.build"
     touch "$prefix/.complete"
     local kind="${prefix%-*}"

@@ -8,6 +8,16 @@
 # accessibility and the Windows, Windows Vista and Fusion styles.
 
 set(CMAKE_BUILD_TYPE Release CACHE STRING "")
+
+# The static libraries carry paths into the program: their sources' and build
+# folder's (in __FILE__) and the install prefix (qt_prfxpath, which
+# QLibraryInfo reads and which names nothing on a school's PC). Each is the
+# same wherever the cache is, so that the program's bytes do not depend on
+# who built Qt, or in which folder: the prefix is fixed, and
+# scripts/windows.sh installs into the cache with cmake --install --prefix.
+set(CMAKE_INSTALL_PREFIX /usr/local/euler-primes-qt-for-windows CACHE PATH "")
+set(no_build_paths "-ffile-prefix-map=${CMAKE_SOURCE_DIR}=/qt6-base -ffile-prefix-map=${CMAKE_BINARY_DIR}=/qt6-base-build")
+set(CMAKE_CXX_FLAGS "${no_build_paths}" CACHE STRING "")
 set(BUILD_SHARED_LIBS OFF CACHE BOOL "")
 set(QT_BUILD_EXAMPLES OFF CACHE BOOL "")
 set(QT_BUILD_TESTS OFF CACHE BOOL "")
@@ -33,7 +43,7 @@ endforeach()
 # just-in-time compiler.
 set(INPUT_opengl no CACHE STRING "")
 set(FEATURE_harfbuzz OFF CACHE BOOL "")
-set(CMAKE_C_FLAGS "-DPCRE2_DISABLE_JIT" CACHE STRING "")
+set(CMAKE_C_FLAGS "-DPCRE2_DISABLE_JIT ${no_build_paths}" CACHE STRING "")
 
 # Whole modules, image formats and back ends that nothing here uses. Without
 # tablet events, as the Debian source lacks the wintab headers. Direct2D stays:

@@ -30,6 +30,11 @@ cd "$(dirname "$0")/.."
 source scripts/lib.sh
 project=$PWD
 here="$project/scripts/windows"
+# Every time that the program and the downloads record is the last commit's
+# (or the caller's): Qt's resource compiler stores each embedded file's own
+# time otherwise, the time it was made in this build.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+export SOURCE_DATE_EPOCH
 
 scripts/install-deps.sh --windows
 source tests/windows/wine.sh

@@ -5,11 +5,11 @@
 # depth), the time of day, the user's name and home, the umask, the time zone
 # and the locale. Both use the caller's cache of Qt for Windows
 # (EULER_WINDOWS_CACHE), which the release does not hold: a Qt built in
-# another folder gives the same program, but would take the run an hour. Signed Windows files
-# differ in their signatures: the installer and the package are compared by
-# what their signatures cover (osslsigncode extract-data). The zip and the
-# installer hold the signed program, whose signature's time differs: prove
-# the build with an unsigned release.
+# another folder gives the same program, but would take the run an hour.
+# Signed Windows files differ in their signatures: the installer and the
+# package are compared by what their signatures cover (osslsigncode
+# extract-data). The zip and the installer hold the signed program, whose
+# signature's time differs: prove the build with an unsigned release.
 #
 #     scripts/release/twice.sh [COMMIT]     (HEAD if none)
 set -euo pipefail
